@@ -1,0 +1,25 @@
+# Thin wrapper around CMake: `make test` and `make run` work on a fresh Debian/Ubuntu machine.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+# Warnings are errors in CI (which sets CI=true) and warnings elsewhere.
+WERROR ?= $(if $(CI),ON,OFF)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build test clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DDISTANCIA_WERROR=$(WERROR)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

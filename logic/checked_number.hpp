@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calc_failure.hpp"
+
+namespace lnb {
+
+// A double that remembers the first floating-point condition raised while it
+// was computed, like the processor's sticky flags but kept explicitly: the
+// compiler is free to drop or reorder the real flags.
+class Checked {
+  public:
+    Checked(double value) : value_(value) {}  // NOLINT: plain numbers enter expressions freely
+
+    double value() const { return value_; }
+    const std::optional<FailureKind>& failure() const { return failure_; }
+
+    // The value of a complete expression, or the failure it raised, reported
+    // against the property it was about to be written to.
+    double require(std::string_view field) const;
+
+    friend Checked operator+(Checked a, Checked b);
+    friend Checked operator-(Checked a, Checked b);
+    friend Checked operator*(Checked a, Checked b);
+    friend Checked operator/(Checked a, Checked b);
+    friend Checked abs(Checked a);
+
+  private:
+    Checked(double value, std::optional<FailureKind> failure) : value_(value), failure_(failure) {}
+    static Checked combine(double result, const Checked& a, const Checked& b);
+
+    double value_;
+    std::optional<FailureKind> failure_;
+};
+
+// Declared here too so that picture properties, which convert to Checked,
+// find them.
+Checked operator+(Checked a, Checked b);
+Checked operator-(Checked a, Checked b);
+Checked operator*(Checked a, Checked b);
+Checked operator/(Checked a, Checked b);
+Checked abs(Checked a);
+
+}  // namespace lnb

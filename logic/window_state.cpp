@@ -1,0 +1,28 @@
+#include "window_state.hpp"
+
+#include <cmath>
+
+namespace lnb {
+
+PictureProperty& PictureProperty::operator=(const Checked& expression) {
+    const double value = expression.require(name());
+    const auto rounded = static_cast<float>(value);
+    if (!std::isfinite(rounded))
+        throw CalcFailure(FailureKind::Overflow, name());
+    value_ = rounded;
+    return *this;
+}
+
+int characterCount(std::string_view text) {
+    int count = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;  // skip continuation bytes
+    return count;
+}
+
+std::string PictureProperty::name() const {
+    return std::string(picture_) + "." + property_;
+}
+
+}  // namespace lnb

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "checked_number.hpp"
+
+namespace lnb {
+
+// A text field of the window: its text and, for the input fields, the
+// selection, counted in characters (code points of the UTF-8 text).
+struct TextField {
+    std::string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+};
+
+// The length of a UTF-8 text in characters, as a selection counts it.
+int characterCount(std::string_view text);
+
+struct OptionButton {
+    bool Value = false;
+};
+
+// One single-precision picture property (Left, Top, Width or Height), in twips.
+// Expressions read it exactly; a write rounds the result to single precision
+// and is refused, as an overflow, when the value does not fit.
+class PictureProperty {
+  public:
+    PictureProperty(const char* picture, const char* property, float value)
+        : picture_(picture), property_(property), value_(value) {}
+
+    float value() const { return value_; }
+    operator Checked() const { return value_; }  // NOLINT: properties read into expressions
+
+    PictureProperty(const PictureProperty&) = default;
+    // Copies the value only; the property keeps its own name.
+    PictureProperty& operator=(const PictureProperty& other) {
+        return *this = Checked(other.value_);
+    }
+    // Checks the complete expression, then stores it.
+    PictureProperty& operator=(const Checked& expression);
+
+    std::string name() const;
+
+  private:
+    const char* picture_;
+    const char* property_;
+    float value_;
+};
+
+struct Rect {
+    float left, top, width, height;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Picture {
+    Picture(const char* name, Rect design)
+        : Left(name, "Left", design.left),
+          Top(name, "Top", design.top),
+          Width(name, "Width", design.width),
+          Height(name, "Height", design.height) {}
+
+    Rect rect() const { return {Left.value(), Top.value(), Width.value(), Height.value()}; }
+
+    PictureProperty Left, Top, Width, Height;
+};
+
+// Everything the handlers read and write: the window's controls as they are
+// when the window is created, and its scale.
+struct WindowState {
+    TextField txtHorizontal{"80"};
+    TextField txtVertical{"80"};
+    TextField txtProfundidad{"10"};
+    TextField txtMedDiametro{"Text1"};
+    TextField txtMedProfundidad{"Text1"};
+    TextField txtDistancia{"Text1"};
+
+    OptionButton Option1;
+    OptionButton Option2;
+
+    Picture imgPlato1{"imgPlato1", {240, 2520, 1170, 6135}};
+    Picture imgLnb1{"imgLnb1", {3000, 5400, 375, 375}};
+    Picture imgPalo1{"imgPalo1", {1320, 5760, 1920, 2850}};
+    Picture imgPlato2{"imgPlato2", {5640, 2760, 4860, 4875}};
+    Picture imgLnb2{"imgLnb2", {7800, 4920, 375, 375}};
+    Picture imgPalo2{"imgPalo2", {7800, 5280, 300, 2340}};
+
+    std::int16_t Escala = 0;  // twips per unit of measurement
+};
+
+}  // namespace lnb

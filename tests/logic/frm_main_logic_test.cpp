@@ -1,0 +1,314 @@
+#include "frm_main_logic.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "dish_geometry.hpp"
+
+using lnb::CalcFailure;
+using lnb::FailureKind;
+using lnb::FrmMainLogic;
+using lnb::Rect;
+
+namespace lnb {
+std::ostream& operator<<(std::ostream& os, const Rect& r) {
+    return os << '{' << r.left << ", " << r.top << ", " << r.width << ", " << r.height << '}';
+}
+}  // namespace lnb
+
+namespace {
+
+std::array<Rect, 6> rectangles(const FrmMainLogic& frm) {
+    return {frm.imgPlato1.rect(), frm.imgLnb1.rect(), frm.imgPalo1.rect(),
+            frm.imgPlato2.rect(), frm.imgLnb2.rect(), frm.imgPalo2.rect()};
+}
+
+std::array<std::string, 3> results(const FrmMainLogic& frm) {
+    return {frm.txtMedDiametro.Text, frm.txtMedProfundidad.Text, frm.txtDistancia.Text};
+}
+
+enum class Field { Horizontal, Vertical, Depth };
+
+std::ostream& operator<<(std::ostream& os, Field field) {
+    return os << (field == Field::Horizontal ? 'H' : field == Field::Vertical ? 'V' : 'p');
+}
+
+// Types a whole new text into a field, as the window reports it.
+void type(FrmMainLogic& frm, Field field, const std::string& text) {
+    switch (field) {
+        case Field::Horizontal:
+            frm.txtHorizontal.Text = text;
+            return frm.txtHorizontal_Change();
+        case Field::Vertical:
+            frm.txtVertical.Text = text;
+            return frm.txtVertical_Change();
+        case Field::Depth:
+            frm.txtProfundidad.Text = text;
+            return frm.txtProfundidad_Change();
+    }
+}
+
+FailureKind failureOf(FrmMainLogic& frm, Field field, const std::string& text) {
+    try {
+        type(frm, field, text);
+    } catch (const CalcFailure& failure) {
+        return failure.kind();
+    }
+    ADD_FAILURE() << "no failure for \"" << text << '"';
+    return {};
+}
+
+FrmMainLogic loaded(const char* separator = ".") {
+    FrmMainLogic frm(separator);
+    frm.Form_Load();
+    return frm;
+}
+
+class BothSeparators : public testing::TestWithParam<const char*> {};
+INSTANTIATE_TEST_SUITE_P(Locales, BothSeparators, testing::Values(".", ","));
+
+TEST_P(BothSeparators, LoadComputesAndDrawsTheExampleFigures) {
+    const FrmMainLogic frm = loaded(GetParam());
+    EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "160", "40"}));
+    EXPECT_TRUE(frm.Option1.Value);
+    EXPECT_FALSE(frm.Option2.Value);
+    EXPECT_EQ(frm.Escala, 60);
+    const std::array<Rect, 6> workedExample{{{240, 2520, 600, 4800},
+                                             {2640, 4732.5, 375, 375},
+                                             {840, 5107.5, 2175, 2212.5},
+                                             {5640, 2520, 4800, 4800},
+                                             {7852.5, 4732.5, 375, 375},
+                                             {7890, 5107.5, 300, 2212.5}}};
+    EXPECT_EQ(rectangles(frm), workedExample);
+}
+
+// Load's first recalculation runs while the side-view dish is still collapsed.
+TEST(Load, FirstRecalculationStretchesTheArmFromTheCollapsedDish) {
+    FrmMainLogic frm;
+    frm.Escala = 60;
+    lnb::geometry::initialCollapse(frm);
+    frm.txtHorizontal_Change();
+    EXPECT_EQ(frm.imgPalo1.Width.value(), 2775);
+}
+
+TEST(Load, StopsAtAFailingExampleFigure) {
+    FrmMainLogic frm;
+    frm.txtHorizontal.Text = "1e37";  // too wide for any picture
+    EXPECT_THROW(frm.Form_Load(), CalcFailure);
+    EXPECT_TRUE(frm.Option1.Value) << "the steps before the failure stay";
+    EXPECT_EQ(frm.imgPlato1.Height.value(), 0) << "the vertical handler must not run";
+    EXPECT_EQ(frm.txtDistancia.Text, "Text1");
+}
+
+struct RecalcRow {
+    const char* separator;
+    const char* H;
+    const char* V;
+    const char* p;
+    std::array<std::string, 3> texts;
+    float sideArmWidth;
+};
+
+void PrintTo(const RecalcRow& row, std::ostream* os) {
+    *os << row.H << ' ' << row.V << ' ' << row.p;
+}
+
+class Recalculation : public testing::TestWithParam<RecalcRow> {};
+
+TEST_P(Recalculation, WritesWorkFieldsResultAndSideView) {
+    const auto& row = GetParam();
+    FrmMainLogic frm = loaded(row.separator);
+    type(frm, Field::Horizontal, row.H);
+    type(frm, Field::Vertical, row.V);
+    type(frm, Field::Depth, row.p);
+    EXPECT_EQ(results(frm), row.texts);
+    EXPECT_FLOAT_EQ(frm.imgPalo1.Width.value(), row.sideArmWidth);
+}
+
+// Arm width: LNB right edge (F·60 + 240 + 375) less the rim plane (240 + p·60).
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Recalculation,
+    testing::Values(
+        RecalcRow{".", "90", "80", "10", {"7225", "160", "45.15625"}, 2484.375},
+        RecalcRow{".", "60", "60", "12", {"3600", "192", "18.75"}, 780},
+        RecalcRow{".", "0", "0", "10", {"0", "160", "0"}, -225},
+        RecalcRow{".", "80", "80", "12", {"6400", "192", "33.3333333333333"}, 1655},
+        // a comma locale reads the figures as it draws them
+        RecalcRow{",", "80,5", "80", "10", {"6440,0625", "160", "40,250390625"}, 2190.0234375},
+        RecalcRow{",", "80", "80", "0,5", {"6400", "8", "800"}, 48345},
+        RecalcRow{",", "12,5", "12,5", "2,5", {"156,25", "40", "3,90625"}, 459.375}));
+
+TEST(Typing, FollowsTheOverviewExample) {
+    FrmMainLogic frm = loaded();
+    type(frm, Field::Horizontal, "9");
+    EXPECT_EQ(results(frm), (std::array<std::string, 3>{"1980.25", "160", "12.3765625"}));
+    EXPECT_EQ(frm.imgPlato2.Width.value(), 540);
+    EXPECT_EQ(frm.imgLnb2.Left.value(), 5640 + 270 - 187.5);
+    EXPECT_EQ(frm.imgLnb1.Left.value(), static_cast<float>(12.3765625 * 60 + 240));
+    type(frm, Field::Horizontal, "90");
+    EXPECT_EQ(frm.txtDistancia.Text, "45.15625");
+}
+
+TEST_P(BothSeparators, ZeroDepthWritesTheWorkFieldsThenFails) {
+    FrmMainLogic frm = loaded(GetParam());
+    const Rect sideLnb = frm.imgLnb1.rect();
+    try {
+        type(frm, Field::Depth, "0");
+        FAIL() << "a depth of 0 must fail";
+    } catch (const CalcFailure& failure) {
+        EXPECT_EQ(failure.kind(), FailureKind::DivisionByZero);
+        EXPECT_EQ(failure.field(), "txtDistancia.Text");
+    }
+    EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "0", "40"}));
+    EXPECT_EQ(frm.imgLnb1.rect(), sideLnb);
+    EXPECT_EQ(frm.imgPlato1.Width.value(), 0) << "the depth group ran before the failure";
+}
+
+TEST(Failures, ZeroMeanOverZeroDepthIsInvalid) {
+    FrmMainLogic frm = loaded();
+    type(frm, Field::Horizontal, "0");
+    type(frm, Field::Vertical, "-0");
+    EXPECT_EQ(failureOf(frm, Field::Depth, "0"), FailureKind::InvalidOperation);
+}
+
+struct HugeRow {
+    Field field;
+    const char* text;
+};
+
+void PrintTo(const HugeRow& row, std::ostream* os) {
+    *os << row.field << '=' << row.text;
+}
+
+class HugeFigures : public testing::TestWithParam<HugeRow> {};
+
+TEST_P(HugeFigures, FailAsOverflowAndKeepEveryRectangleFinite) {
+    FrmMainLogic frm = loaded();
+    EXPECT_EQ(failureOf(frm, GetParam().field, GetParam().text), FailureKind::Overflow);
+    for (const Rect& r : rectangles(frm)) {
+        EXPECT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
+                    std::isfinite(r.height))
+            << r;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HugeFigures,
+    testing::Values(HugeRow{Field::Horizontal, "1e30"}, HugeRow{Field::Horizontal, "1e300"},
+                    HugeRow{Field::Horizontal, "-1e200"}, HugeRow{Field::Vertical, "1e300"},
+                    HugeRow{Field::Depth, "1e-40"}, HugeRow{Field::Horizontal, "1.5e154"},
+                    HugeRow{Field::Vertical, "1.7e308"}));
+
+struct IgnoredRow {
+    const char* separator;
+    Field field;
+    const char* text;
+};
+
+void PrintTo(const IgnoredRow& row, std::ostream* os) {
+    *os << row.field << "=\"" << row.text << "\" with '" << row.separator << "'";
+}
+
+class NonNumericText : public testing::TestWithParam<IgnoredRow> {};
+
+TEST_P(NonNumericText, ChangesNothing) {
+    FrmMainLogic frm = loaded(GetParam().separator);
+    type(frm, Field::Horizontal, "90");
+    const auto rectsBefore = rectangles(frm);
+    const auto textsBefore = results(frm);
+    type(frm, GetParam().field, GetParam().text);
+    EXPECT_EQ(rectangles(frm), rectsBefore);
+    EXPECT_EQ(results(frm), textsBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NonNumericText,
+    testing::Values(IgnoredRow{".", Field::Horizontal, ""}, IgnoredRow{".", Field::Vertical, "-"},
+                    IgnoredRow{".", Field::Depth, "."}, IgnoredRow{".", Field::Horizontal, "abc"},
+                    IgnoredRow{".", Field::Vertical, "1e"}, IgnoredRow{".", Field::Depth, "inf"},
+                    IgnoredRow{".", Field::Depth, "1,5"}, IgnoredRow{",", Field::Horizontal, ","},
+                    IgnoredRow{",", Field::Vertical, "1.5"}, IgnoredRow{",", Field::Depth, "-,"}));
+
+TEST(Typing, DepthWithANonNumericDiameterAppliesTheDepthGroupOnly) {
+    FrmMainLogic frm = loaded();
+    type(frm, Field::Horizontal, "abc");
+    const Rect sideLnb = frm.imgLnb1.rect();
+    const float armWidth = frm.imgPalo1.Width.value();
+    type(frm, Field::Depth, "20");
+    EXPECT_EQ(frm.imgPlato1.Width.value(), 1200);
+    EXPECT_EQ(frm.imgPalo1.Left.value(), 1440) << "the arm starts at the new rim plane";
+    EXPECT_EQ(frm.imgPalo1.Width.value(), armWidth);
+    EXPECT_EQ(frm.imgLnb1.rect(), sideLnb);
+    EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "160", "40"}));
+}
+
+TEST(Typing, VerticalZeroCollapsesBothDishes) {
+    FrmMainLogic frm = loaded();
+    type(frm, Field::Vertical, "0");
+    for (const auto* dish : {&frm.imgPlato1, &frm.imgPlato2}) EXPECT_EQ(dish->Height.value(), 0);
+    for (const auto* lnb : {&frm.imgLnb1, &frm.imgLnb2}) EXPECT_EQ(lnb->Top.value(), 2332.5);
+    for (const auto* arm : {&frm.imgPalo1, &frm.imgPalo2}) EXPECT_EQ(arm->Height.value(), 187.5);
+}
+
+// Whatever the user types, in any order, no rectangle ever becomes infinite or NaN.
+TEST(Typing, AnySequenceKeepsEveryRectangleFinite) {
+    const std::array<const char*, 16> texts{
+        "80",     "0",  "-0",    "1e30", "1e-30", "1e300", "-1e300", "1e-300",
+        "3.4e38", "-5", "0.001", "",     "9e15",  "1e154", "2e-45",  "1.7e308"};
+    std::mt19937 random(7);
+    FrmMainLogic frm = loaded();
+    for (int step = 0; step < 5000; ++step) {
+        const auto field = static_cast<Field>(random() % 3);
+        try {
+            type(frm, field, texts[random() % texts.size()]);
+        } catch (const CalcFailure&) {
+        }
+        for (const Rect& r : rectangles(frm)) {
+            ASSERT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
+                        std::isfinite(r.height))
+                << "step " << step << ": " << r;
+        }
+    }
+}
+
+struct FocusRow {
+    const char* text;
+    int selStart;
+    int expectedLength;
+};
+
+void PrintTo(const FocusRow& row, std::ostream* os) {
+    *os << '"' << row.text << "\" caret " << row.selStart;
+}
+
+class GotFocus : public testing::TestWithParam<FocusRow> {};
+
+TEST_P(GotFocus, SelectsTheWholeTextInCharacters) {
+    FrmMainLogic frm = loaded();
+    frm.txtProfundidad.Text = GetParam().text;
+    frm.txtProfundidad.SelStart = GetParam().selStart;
+    frm.txtProfundidad_GotFocus();
+    EXPECT_EQ(frm.txtProfundidad.SelLength, GetParam().expectedLength);
+    EXPECT_EQ(frm.txtProfundidad.SelStart, GetParam().selStart) << "the caret stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, GotFocus,
+                         testing::Values(FocusRow{"80", 0, 2}, FocusRow{"", 0, 0},
+                                         FocusRow{"\u00f1", 0, 1}, FocusRow{"1\U0001F600", 1, 2},
+                                         FocusRow{"12,5", 4, 4}));
+
+TEST(GotFocus, EachFieldSelectsItsOwnText) {
+    FrmMainLogic frm = loaded();
+    frm.txtHorizontal.Text = "123";
+    frm.txtHorizontal_GotFocus();
+    frm.txtVertical_GotFocus();
+    EXPECT_EQ(frm.txtHorizontal.SelLength, 3);
+    EXPECT_EQ(frm.txtVertical.SelLength, 2);
+    EXPECT_EQ(frm.txtProfundidad.SelLength, 0);
+}
+
+}  // namespace
