@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test clean
+.PHONY: all deps configure build run test screenshot clean
 
 all: build
 
@@ -18,8 +18,14 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+run: build
+	$(BUILD_DIR)/app/distancia-lnb
+
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+screenshot:
+	scripts/screenshot
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,250 @@
+#include "frm_main.hpp"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+using lnb::FrmMain;
+
+namespace {
+
+const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
+const QLocale kCommaLocale(QLocale::Spanish, QLocale::Spain);
+
+// A window as the program starts it: loaded, shown and active.
+std::unique_ptr<FrmMain> startWindow(const QLocale& locale = kPointLocale) {
+    QLocale::setDefault(locale);
+    auto window = std::make_unique<FrmMain>();
+    window->Form_Load();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("window did not become active");
+    return window;
+}
+
+template <typename T = QLineEdit>
+T* child(const FrmMain& window, const char* name) {
+    T* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+// Replaces the whole text of a field by typing, as a user would.
+void retype(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(field, text);
+}
+
+// Replaces the whole text of a field at once, as a paste does.
+void paste(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    field->insert(text);
+}
+
+bool isBlueish(const QColor& c) {
+    return c.blue() - c.red() > 60 && c.blue() - c.green() > 60;
+}
+
+// Whether the outline passes within two pixels of `point`.
+bool outlineNear(const QImage& image, QPoint point) {
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            if (isBlueish(image.pixelColor(point + QPoint(dx, dy))))
+                return true;
+    return false;
+}
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { QLocale::setDefault(kPointLocale); }
+
+    void startsWithTheExampleFigures() {
+        const auto window = startWindow();
+        QCOMPARE(window->windowTitle(),
+                 QString("Calcula la distancia necesaria entre el LNB y el centro del plato de "
+                         "una parabólica."));
+        QCOMPARE(window->size(), QSize(805, 643));
+        QCOMPARE(QApplication::focusWidget(), child(*window, "txtVertical"));
+        QCOMPARE(child(*window, "txtVertical")->selectedText(), QString("80"));
+        QCOMPARE(child(*window, "txtDistancia")->text(), QString("40"));
+        QVERIFY(child<QRadioButton>(*window, "Option1")->isChecked());
+        QVERIFY(!child<QRadioButton>(*window, "Option2")->isChecked());
+        QVERIFY(child(*window, "txtMedDiametro")->isHidden());
+        QVERIFY(child(*window, "txtMedProfundidad")->isHidden());
+        QVERIFY(!child(*window, "txtDistancia")->isEnabled());
+        QCOMPARE(child(*window, "txtDistancia")->focusPolicy(), Qt::NoFocus);
+        QVERIFY(window->message().isEmpty());
+    }
+
+    void typingUpdatesTheResult_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("texts");  // pasted one after the other
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("select and type 90") << "txtHorizontal" << QStringList{"90"} << "45.15625"
+                                            << "";
+        QTest::newRow("emptied field") << "txtHorizontal" << QStringList{""} << "40"
+                                       << "Escriba un número en «Horizontal».";
+        QTest::newRow("letters") << "txtProfundidad" << QStringList{"abc"} << "40"
+                                 << "Escriba un número en «Profundidad».";
+        QTest::newRow("depth 0") << "txtProfundidad" << QStringList{"0"} << "40"
+                                 << "La profundidad no puede ser 0.";
+        QTest::newRow("depth 0 then .5") << "txtProfundidad" << QStringList{"0", "0.5"} << "800"
+                                         << "";
+        QTest::newRow("too large") << "txtVertical" << QStringList{"1e300"} << "40"
+                                   << "Las medidas son demasiado grandes.";
+    }
+
+    void typingUpdatesTheResult() {
+        QFETCH(QString, field);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+        const auto window = startWindow();
+        for (const QString& text : texts) paste(child(*window, qPrintable(field)), text);
+        QCOMPARE(child(*window, "txtDistancia")->text(), result);
+        QCOMPARE(window->message(), message);
+        QCOMPARE(window->resultIsCurrent(), message.isEmpty());
+        const QColor shown =
+            child(*window, "txtDistancia")->palette().color(QPalette::Disabled, QPalette::Text);
+        QCOMPARE(isBlueish(shown), message.isEmpty());
+    }
+
+    // A depth typed key by key passes through "0"; the result recovers.
+    void depthTypedKeyByKeyRecovers() {
+        const auto window = startWindow();
+        retype(child(*window, "txtHorizontal"), "90");
+        auto* depth = child(*window, "txtProfundidad");
+        retype(depth, "0");
+        QCOMPARE(window->message(), QString("La profundidad no puede ser 0."));
+        QTest::keyClicks(depth, ".5");
+        QCOMPARE(child(*window, "txtDistancia")->text(), QString("903.125"));
+        QVERIFY(window->message().isEmpty());
+        QVERIFY(window->resultIsCurrent());
+    }
+
+    void tabCyclesThroughTheInputs_data() {
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("Tab") << false
+                             << QStringList{"txtHorizontal", "txtProfundidad", "txtVertical"};
+        QTest::newRow("Shift+Tab")
+            << true << QStringList{"txtProfundidad", "txtHorizontal", "txtVertical"};
+    }
+
+    void tabCyclesThroughTheInputs() {
+        QFETCH(bool, backwards);
+        QFETCH(QStringList, order);
+        const auto window = startWindow();
+        for (const QString& expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                            backwards ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), expected);
+            auto* field = child(*window, qPrintable(expected));
+            QCOMPARE(field->selectedText(), field->text());
+        }
+    }
+
+    // A field typed into keeps its caret at the end when entered again.
+    void enteringATypedFieldSelectsFromTheCaret() {
+        const auto window = startWindow();
+        QTest::keyClicks(QApplication::focusWidget(), "5");  // "80" selected: becomes "5"
+        for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* vertical = child(*window, "txtVertical");
+        QCOMPARE(QApplication::focusWidget(), vertical);
+        QVERIFY(vertical->selectedText().isEmpty());
+        QCOMPARE(vertical->cursorPosition(), 1);
+    }
+
+    void clicksThatChangeNothing_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("Centimetros") << "Option2";
+        QTest::newRow("result field") << "txtDistancia";
+    }
+
+    void clicksThatChangeNothing() {
+        QFETCH(QString, target);
+        const auto window = startWindow();
+        QTest::mouseClick(window->findChild<QWidget*>(target), Qt::LeftButton);
+        QVERIFY(child<QRadioButton>(*window, "Option1")->isChecked());
+        QVERIFY(!child<QRadioButton>(*window, "Option2")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), child(*window, "txtVertical"));
+    }
+
+    // The front-view dish after Load fills 376, 168, 320 × 320 px: its outline
+    // runs along each edge's middle, and nothing is drawn just outside.
+    void picturesAreDrawnWhereTheStatePutsThem() {
+        const auto window = startWindow();
+        const QImage image = window->grab().toImage();
+        for (const QPoint& edge :
+             {QPoint(377, 328), QPoint(536, 169), QPoint(694, 328), QPoint(536, 486)})
+            QVERIFY(outlineNear(image, edge));
+        for (const QPoint& outside : {QPoint(372, 328), QPoint(699, 328), QPoint(536, 491)})
+            QCOMPARE(image.pixelColor(outside), QColor(Qt::white));
+    }
+
+    void commaLocaleEndToEnd_data() {
+        QTest::addColumn<QString>("horizontal");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("current");
+        QTest::newRow("12,5") << "12,5"
+                              << "13,369140625" << true;
+        QTest::newRow("12.5 is not a number here") << "12.5"
+                                                   << "40" << false;
+    }
+
+    void commaLocaleEndToEnd() {
+        QFETCH(QString, horizontal);
+        QFETCH(QString, result);
+        QFETCH(bool, current);
+        const auto window = startWindow(kCommaLocale);
+        paste(child(*window, "txtHorizontal"), horizontal);
+        QCOMPARE(child(*window, "txtDistancia")->text(), result);
+        QCOMPARE(window->resultIsCurrent(), current);
+    }
+
+    void longResultsFitTheResultField_data() {
+        QTest::addColumn<QString>("diameter");
+        QTest::addColumn<QString>("depth");
+        QTest::newRow("negative, two-digit exponent") << "1.23456789012345e10"
+                                                      << "-3e-9";
+        QTest::newRow("three-digit exponent, then too large") << "-1.23456789012345e150"
+                                                              << "-1.11111111111111e-5";
+        QTest::newRow("many decimals") << "0.123456789012345"
+                                       << "7";
+    }
+
+    void longResultsFitTheResultField() {
+        QFETCH(QString, diameter);
+        QFETCH(QString, depth);
+        const auto window = startWindow();
+        retype(child(*window, "txtHorizontal"), diameter);
+        retype(child(*window, "txtVertical"), diameter);
+        retype(child(*window, "txtProfundidad"), depth);
+        const QLineEdit* result = child(*window, "txtDistancia");
+        QVERIFY2(result->text().size() >= 17, qPrintable(result->text()));
+        const int advance = QFontMetrics(result->font()).horizontalAdvance(result->text());
+        QVERIFY2(advance <= result->contentsRect().width() - 4,
+                 qPrintable(QString("%1 px for %2").arg(advance).arg(result->text())));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    FrmMainTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "frm_main_test.moc"
