@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "application.hpp"
 #include "design.hpp"
 #include "diagram.hpp"
 #include "input_field.hpp"
@@ -123,7 +124,9 @@ FrmMain::FrmMain(QWidget* parent)
            qRound(units::toPixels(design::kFrmMain.clientHeight)));
     setBackground(this, units::toQColor(design::kFrmMain.backColour, palette()));
     setFont(units::toQFont(design::kFrmMain.font, font()));
+    setWindowIcon(programIcon());
     createControls();
+    findChild<QLabel*>("Label4")->setToolTip(versionNote());
     setTabOrder();
     for (const Input& input : inputs_) bindInput(input);
     shownPictures_ = {};
@@ -324,7 +327,7 @@ void FrmMain::paintEvent(QPaintEvent* event) {
         const QRectF target = units::toPixels(picture.twips);
         const QRectF visible = diagram::visiblePart(target, area);
         if (!visible.isEmpty())
-            diagram::paintPicture(painter, picture.name, target, visible);
+            picturePainter_.paint(painter, picture.name, target, visible);
     }
 }
 

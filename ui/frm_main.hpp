@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "design.hpp"
+#include "diagram.hpp"
 #include "frm_main_logic.hpp"
 
 class QGroupBox;
@@ -70,6 +71,7 @@ class FrmMain : public QWidget {
     std::optional<FailureKind> lastFailure_;
     bool resultIsCurrent_ = true;
     std::array<Rect, 6> shownPictures_{};
+    diagram::PicturePainter picturePainter_;
 };
 
 }  // namespace lnb

@@ -1,68 +1,12 @@
-#include "frm_main.hpp"
-
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <memory>
+
+#include "window_test_support.hpp"
 
 using lnb::FrmMain;
 
-namespace {
-
-const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
-const QLocale kCommaLocale(QLocale::Spanish, QLocale::Spain);
-
-// A window as the program starts it: loaded, shown and active.
-std::unique_ptr<FrmMain> startWindow(const QLocale& locale = kPointLocale) {
-    QLocale::setDefault(locale);
-    auto window = std::make_unique<FrmMain>();
-    window->Form_Load();
-    window->show();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window did not become active");
-    return window;
-}
-
-template <typename T = QLineEdit>
-T* child(const FrmMain& window, const char* name) {
-    T* widget = window.findChild<T*>(name);
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
-// Replaces the whole text of a field by typing, as a user would.
-void retype(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
-// Replaces the whole text of a field at once, as a paste does.
-void paste(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    field->insert(text);
-}
-
-bool isBlueish(const QColor& c) {
-    return c.blue() - c.red() > 60 && c.blue() - c.green() > 60;
-}
-
-// Whether the outline passes within two pixels of `point`.
-bool outlineNear(const QImage& image, QPoint point) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy)
-            if (isBlueish(image.pixelColor(point + QPoint(dx, dy))))
-                return true;
-    return false;
-}
-
-}  // namespace
+using namespace lnb::testing;
 
 class FrmMainTest : public QObject {
     Q_OBJECT
@@ -182,18 +126,6 @@ class FrmMainTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), child(*window, "txtVertical"));
     }
 
-    // The front-view dish after Load fills 376, 168, 320 × 320 px: its outline
-    // runs along each edge's middle, and nothing is drawn just outside.
-    void picturesAreDrawnWhereTheStatePutsThem() {
-        const auto window = startWindow();
-        const QImage image = window->grab().toImage();
-        for (const QPoint& edge :
-             {QPoint(377, 328), QPoint(536, 169), QPoint(694, 328), QPoint(536, 486)})
-            QVERIFY(outlineNear(image, edge));
-        for (const QPoint& outside : {QPoint(372, 328), QPoint(699, 328), QPoint(536, 491)})
-            QCOMPARE(image.pixelColor(outside), QColor(Qt::white));
-    }
-
     void commaLocaleEndToEnd_data() {
         QTest::addColumn<QString>("horizontal");
         QTest::addColumn<QString>("result");
@@ -241,10 +173,7 @@ class FrmMainTest : public QObject {
 };
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    FrmMainTest test;
-    return QTest::qExec(&test, argc, argv);
+    return runHeadless<FrmMainTest>(argc, argv);
 }
 
 #include "frm_main_test.moc"
