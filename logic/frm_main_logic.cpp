@@ -29,24 +29,29 @@ void FrmMainLogic::Form_Load() {
     txtProfundidad_Change();
 }
 
+// Each Change handler: a text that is no number changes nothing; a number
+// moves that field's part of the drawing, then everything is recomputed.
 void FrmMainLogic::txtHorizontal_Change() {
-    if (!isNumeric(txtHorizontal))
+    const auto H = measure(txtHorizontal);
+    if (!H)
         return;
-    geometry::horizontalGroup(*this, read(txtHorizontal));
+    geometry::horizontalGroup(*this, *H);
     CalcularDistancia();
 }
 
 void FrmMainLogic::txtVertical_Change() {
-    if (!isNumeric(txtVertical))
+    const auto V = measure(txtVertical);
+    if (!V)
         return;
-    geometry::verticalGroup(*this, read(txtVertical));
+    geometry::verticalGroup(*this, *V);
     CalcularDistancia();
 }
 
 void FrmMainLogic::txtProfundidad_Change() {
-    if (!isNumeric(txtProfundidad))
+    const auto p = measure(txtProfundidad);
+    if (!p)
         return;
-    geometry::depthGroup(*this, read(txtProfundidad));
+    geometry::depthGroup(*this, *p);
     CalcularDistancia();
 }
 
@@ -63,25 +68,26 @@ void FrmMainLogic::txtProfundidad_GotFocus() {
 // The focal distance f = D² / (16·p). Each step goes through the text of its
 // field, so the next step carries the rounding of what the user would read.
 void FrmMainLogic::CalcularDistancia() {
-    const bool allNumeric =
-        isNumeric(txtVertical) & isNumeric(txtHorizontal) & isNumeric(txtProfundidad);
-    if (!allNumeric)
+    const auto V = measure(txtVertical);
+    const auto H = measure(txtHorizontal);
+    const auto p = measure(txtProfundidad);
+    if (!V || !H || !p)
         return;
 
-    const Checked meanDiameter = (Checked(read(txtHorizontal)) + read(txtVertical)) / 2;
+    const Checked meanDiameter = (Checked(*H) + *V) / 2;
     const double D = meanDiameter.require("txtMedDiametro.Text");
     write(txtMedDiametro, "txtMedDiametro.Text", Checked(D) * D);
-    write(txtMedProfundidad, "txtMedProfundidad.Text", Checked(read(txtProfundidad)) * 16);
+    write(txtMedProfundidad, "txtMedProfundidad.Text", Checked(*p) * 16);
     write(txtDistancia, "txtDistancia.Text",
           Checked(read(txtMedDiametro)) / read(txtMedProfundidad));
     geometry::focalPlacement(*this, read(txtDistancia));
 }
 
-bool FrmMainLogic::isNumeric(const TextField& field) const {
-    return numeric_text::isNumeric(field.Text, separator_);
+std::optional<double> FrmMainLogic::measure(const TextField& field) const {
+    return numeric_text::read(field.Text, separator_);
 }
 
-// Only texts that passed the numeric test, or that the logic wrote, are read.
+// The logic reads back only texts that it wrote itself.
 double FrmMainLogic::read(const TextField& field) const {
     const auto value = numeric_text::read(field.Text, separator_);
     if (!value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,8 @@ class FrmMainLogic : public WindowState {
   private:
     void CalcularDistancia();
 
-    bool isNumeric(const TextField& field) const;
+    // The figure in an input field, or nothing when its text is no number.
+    std::optional<double> measure(const TextField& field) const;
     double read(const TextField& field) const;
     void write(TextField& field, const char* name, const Checked& expression);
 

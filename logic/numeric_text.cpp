@@ -1,8 +1,9 @@
 #include "numeric_text.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <stdexcept>
 
 namespace lnb::numeric_text {
@@ -11,6 +12,7 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr int kSmallestFixedExponent = -4;  // 0.0001 is still written in full
 constexpr int kLargestFixedExponent = 14;   // 1e15 is written "1E+15"
+constexpr std::size_t kNoSeparator = std::string_view::npos;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -25,104 +27,159 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// Moves the digits at the front of `text` onto `out`; returns how many.
-std::size_t takeDigits(std::string_view& text, std::string& out) {
-    std::size_t count = 0;
-    while (count < text.size() && isDigit(text[count])) ++count;
-    out.append(text.substr(0, count));
-    text.remove_prefix(count);
-    return count;
-}
-
-bool takeSign(std::string_view& text, std::string& out) {
-    if (text.empty() || (text.front() != '+' && text.front() != '-'))
-        return false;
-    if (text.front() == '-')
-        out.push_back('-');
-    text.remove_prefix(1);
-    return true;
-}
-
-// Checks the grammar and rewrites the number in the form std::from_chars
-// reads: "-" or nothing, digits with ".", "e" and the exponent.
-std::optional<std::string> canonicalForm(std::string_view text, std::string_view separator) {
-    std::string out;
-    text = trimBlanks(text);
-    takeSign(text, out);
-    std::size_t digits = takeDigits(text, out);
-    if (!separator.empty() && text.starts_with(separator)) {
-        out.push_back('.');
-        text.remove_prefix(separator.size());
-        digits += takeDigits(text, out);
+// Checks an unsigned number: digits with at most one separator and at least
+// one digit, then an optional exponent. Gives where the separator stands
+// (kNoSeparator when there is none), or nothing when the text is no number.
+std::optional<std::size_t> findSeparator(std::string_view text, std::string_view separator) {
+    std::size_t at = 0;
+    auto skipDigits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && isDigit(text[at])) ++at;
+        return at - start;
+    };
+    std::size_t digits = skipDigits();
+    std::size_t separatorAt = kNoSeparator;
+    if (!separator.empty() && text.substr(at).starts_with(separator)) {
+        separatorAt = at;
+        at += separator.size();
+        digits += skipDigits();
     }
     if (digits == 0)
         return std::nullopt;
-    if (!text.empty() && (text.front() == 'e' || text.front() == 'E')) {
-        out.push_back('e');
-        text.remove_prefix(1);
-        takeSign(text, out);
-        if (takeDigits(text, out) == 0)
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        if (skipDigits() == 0)
             return std::nullopt;
     }
-    if (!text.empty())
+    if (at != text.size())
         return std::nullopt;
-    return out;
+    return separatorAt;
 }
 
-std::string withSeparator(std::string digits, std::size_t pointAt, std::string_view separator) {
-    if (pointAt < digits.size())
-        digits.insert(pointAt, separator);
-    return digits;
+std::optional<double> fromChars(std::string_view text) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
-// The digits of |value| rounded to 15 significant digits, trailing zeros
-// dropped, and the decimal exponent of the first digit.
-std::pair<std::string, int> significantDigits(double magnitude) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const auto e = scientific.find('e');
-    std::string digits;
-    for (const char c : scientific.substr(0, e))
-        if (isDigit(c))
-            digits.push_back(c);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    int exponent = 0;
-    const auto exponentText = scientific.substr(e + 1);
-    const char* first = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
-    std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
-    return {digits, exponent};
+// Reads a checked unsigned number whose separator stands at `separatorAt`:
+// std::from_chars knows only ".", so any other separator is swapped for it.
+std::optional<double> readUnsigned(std::string_view text, std::size_t separatorAt,
+                                   std::string_view separator) {
+    if (separatorAt == kNoSeparator || separator == ".")
+        return fromChars(text);
+    std::string withPoint;
+    withPoint.reserve(text.size());
+    withPoint.append(text.substr(0, separatorAt)).push_back('.');
+    withPoint.append(text.substr(separatorAt + separator.size()));
+    return fromChars(withPoint);
 }
 
-std::string fixedForm(const std::string& digits, int exponent, std::string_view separator) {
-    if (exponent < 0)
-        return "0" + std::string(separator) +
-               std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits)
-        return digits + std::string(integerDigits - digits.size(), '0');
-    return withSeparator(digits, integerDigits, separator);
+struct Decimal {
+    std::array<char, 24> digits;  // significant digits, no trailing zeros
+    int count;
+    int exponent;  // of the first digit
+};
+
+// |value| in scientific form with `precision` significant digits, rounded to
+// nearest, or with the fewest digits that read back as the value.
+Decimal scientific(double magnitude, std::optional<int> precision) {
+    std::array<char, 40> buffer;
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    const auto end =
+        precision
+            ? std::to_chars(first, last, magnitude, std::chars_format::scientific, *precision - 1)
+                  .ptr
+            : std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
+    Decimal decimal{};
+    const char* at = buffer.data();
+    for (; *at != 'e'; ++at)
+        if (isDigit(*at))
+            decimal.digits[static_cast<std::size_t>(decimal.count++)] = *at;
+    ++at;  // the 'e'
+    if (*at == '+')
+        ++at;
+    std::from_chars(at, end, decimal.exponent);
+    return decimal;
 }
 
-std::string exponentForm(const std::string& digits, int exponent, std::string_view separator) {
-    const std::string power = std::to_string(std::abs(exponent));
-    return withSeparator(digits, 1, separator) + (exponent < 0 ? "E-" : "E+") +
-           (power.size() < 2 ? "0" : "") + power;
+bool fitsDoubleRange(const Decimal& decimal) {
+    std::string text(decimal.digits.data(), static_cast<std::size_t>(decimal.count));
+    text += 'e' + std::to_string(decimal.exponent - decimal.count + 1);
+    return fromChars(text).has_value();
+}
+
+// |value| to 15 significant digits. The shortest form that reads back as the
+// value is quick to find; when it has 15 digits or fewer it is also the value
+// rounded to 15 digits (it lies within half an ulp of the value), except for
+// subnormal values, whose ulp is too coarse for that. Next to the
+// largest double, rounding up would write a number that no double can hold:
+// the digits are cut instead.
+Decimal significantDigits(double magnitude) {
+    const bool normal = magnitude >= std::numeric_limits<double>::min();
+    Decimal decimal =
+        scientific(magnitude, normal ? std::nullopt : std::optional(kSignificantDigits));
+    if (decimal.count > kSignificantDigits)
+        decimal = scientific(magnitude, kSignificantDigits);
+    if (decimal.exponent >= 308 && !fitsDoubleRange(decimal)) {
+        decimal = scientific(magnitude, kSignificantDigits + 2);
+        decimal.count = kSignificantDigits;
+    }
+    while (decimal.count > 1 && decimal.digits[static_cast<std::size_t>(decimal.count - 1)] == '0')
+        --decimal.count;
+    return decimal;
+}
+
+void appendFixed(std::string& out, const Decimal& d, std::string_view separator) {
+    const std::string_view digits(d.digits.data(), static_cast<std::size_t>(d.count));
+    if (d.exponent < 0) {
+        out.append("0").append(separator).append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(digits);
+        return;
+    }
+    const auto integerDigits = static_cast<std::size_t>(d.exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        out.append(digits).append(integerDigits - digits.size(), '0');
+        return;
+    }
+    out.append(digits.substr(0, integerDigits))
+        .append(separator)
+        .append(digits.substr(integerDigits));
+}
+
+void appendExponent(std::string& out, const Decimal& d, std::string_view separator) {
+    out.push_back(d.digits[0]);
+    if (d.count > 1)
+        out.append(separator).append(d.digits.data() + 1, static_cast<std::size_t>(d.count - 1));
+    out.append(d.exponent < 0 ? "E-" : "E+");
+    const int power = std::abs(d.exponent);
+    if (power < 10)
+        out.push_back('0');
+    std::array<char, 4> powerDigits;
+    const auto end =
+        std::to_chars(powerDigits.data(), powerDigits.data() + powerDigits.size(), power).ptr;
+    out.append(powerDigits.data(), end);
 }
 
 }  // namespace
 
 std::optional<double> read(std::string_view text, std::string_view separator) {
-    const auto canonical = canonicalForm(text, separator);
-    if (!canonical)
+    text = trimBlanks(text);
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    const auto separatorAt = findSeparator(text, separator);
+    if (!separatorAt)
         return std::nullopt;
-    double value = 0.0;
-    const char* end = canonical->data() + canonical->size();
-    const auto [ptr, error] = std::from_chars(canonical->data(), end, value);
-    if (error != std::errc() || ptr != end || !std::isfinite(value))
+    const auto value = readUnsigned(text, *separatorAt, separator);
+    if (!value)
         return std::nullopt;
-    return value;
+    return negative ? -*value : *value;
 }
 
 bool isNumeric(std::string_view text, std::string_view separator) {
@@ -134,11 +191,15 @@ std::string write(double value, std::string_view separator) {
         throw std::domain_error("only finite numbers are written");
     if (value == 0.0)
         return "0";  // also -0: a result never reads "-0"
-    const auto [digits, exponent] = significantDigits(std::fabs(value));
-    const bool fixed = exponent >= kSmallestFixedExponent && exponent <= kLargestFixedExponent;
-    const std::string text =
-        fixed ? fixedForm(digits, exponent, separator) : exponentForm(digits, exponent, separator);
-    return value < 0 ? "-" + text : text;
+    const Decimal decimal = significantDigits(std::fabs(value));
+    std::string text;  // short enough, mostly, to need no allocation
+    if (value < 0)
+        text.push_back('-');
+    if (decimal.exponent >= kSmallestFixedExponent && decimal.exponent <= kLargestFixedExponent)
+        appendFixed(text, decimal, separator);
+    else
+        appendExponent(text, decimal, separator);
+    return text;
 }
 
 }  // namespace lnb::numeric_text

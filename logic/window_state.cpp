@@ -4,9 +4,11 @@
 
 namespace lnb {
 
+// The name is only spelled out for a failure: writes are the hot path.
 PictureProperty& PictureProperty::operator=(const Checked& expression) {
-    const double value = expression.require(name());
-    const auto rounded = static_cast<float>(value);
+    if (expression.failure())
+        throw CalcFailure(*expression.failure(), name());
+    const auto rounded = static_cast<float>(expression.value());
     if (!std::isfinite(rounded))
         throw CalcFailure(FailureKind::Overflow, name());
     value_ = rounded;

@@ -80,12 +80,24 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{0.0001, ".", "0.0001"}, WriteRow{0.00012345, ",", "0,00012345"},
         WriteRow{0.00001, ".", "1E-05"}, WriteRow{-1.25e-7, ",", "-1,25E-07"},
         WriteRow{123456789012345678.0, ".", "1.23456789012346E+17"},
-        WriteRow{std::numeric_limits<double>::max(), ".", "1.79769313486232E+308"},
+        WriteRow{std::numeric_limits<double>::max(), ".", "1.79769313486231E+308"},
         WriteRow{std::numeric_limits<double>::denorm_min(), ",", "4,94065645841247E-324"}));
 
 TEST(Writing, RefusesNonFiniteValues) {
     EXPECT_THROW(nt::write(std::numeric_limits<double>::infinity(), "."), std::domain_error);
     EXPECT_THROW(nt::write(std::nan(""), ","), std::domain_error);
+}
+
+// Next to the limits of the double range the written text must stay readable.
+TEST(WritingThenReading, ExtremesStayNumeric) {
+    using limits = std::numeric_limits<double>;
+    for (const double value : {limits::max(), -limits::max(), limits::min(), limits::denorm_min(),
+                               -limits::denorm_min(), std::nextafter(limits::max(), 0.0)}) {
+        for (const char* separator : {".", ","}) {
+            const std::string text = nt::write(value, separator);
+            EXPECT_TRUE(nt::isNumeric(text, separator)) << text;
+        }
+    }
 }
 
 // Whatever is written is numeric, reads back as the number written (writing it
