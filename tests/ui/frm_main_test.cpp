@@ -111,6 +111,17 @@ class FrmMainTest : public QObject {
         QCOMPARE(vertical->cursorPosition(), 1);
     }
 
+    // A click that enters a field keeps the caret where the click put it.
+    void clickingIntoAFieldPlacesTheCaret() {
+        const auto window = startWindow();
+        auto* depth = child(*window, "txtProfundidad");
+        QTest::mouseClick(depth, Qt::LeftButton, {},
+                          QPoint(depth->width() - 4, depth->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), depth);
+        QVERIFY(depth->selectedText().isEmpty());
+        QCOMPARE(depth->cursorPosition(), 2);
+    }
+
     void clicksThatChangeNothing_data() {
         QTest::addColumn<QString>("target");
         QTest::newRow("Centimetros") << "Option2";
