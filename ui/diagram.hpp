@@ -28,24 +28,30 @@ std::array<PlacedPicture, 6> picturesBottomToTop(const WindowState& state);
 QRectF visiblePart(const QRectF& picture, const QRectF& area);
 
 // Draws the pictures stretched to their rectangles, from renderings it keeps
-// while a picture's size stays the same. A rendering is never larger than
-// kLargestRendering device pixels across or down: a larger picture is drawn
-// magnified from it, so that no figure, however large, costs more.
+// while a picture's size and place stay the same. A picture up to
+// kLargestExact device pixels across and down is rendered exactly, only the
+// part of it inside the window; a larger one is drawn magnified from a
+// rendering of the whole picture at kMagnifiedRendering pixels, so that no
+// figure, however large, costs more or reaches QPainter's coordinate limits.
 class PicturePainter {
   public:
-    static constexpr int kLargestRendering = 2048;
+    static constexpr double kLargestExact = 16384;
+    static constexpr int kMagnifiedRendering = 2048;
 
-    // Draws the part of picture `name`, stretched to `target`, that lies in `visible`.
-    void paint(QPainter& painter, std::string_view name, const QRectF& target,
-               const QRectF& visible);
+    // Paints the part of picture `name`, stretched to `target`, that lies in
+    // `dirty`; `window` is all of it that can ever show.
+    void paint(QPainter& painter, std::string_view name, const QRectF& target, const QRectF& window,
+               const QRectF& dirty);
 
   private:
     struct Rendering {
         std::unique_ptr<QSvgRenderer> svg;
-        QImage image;  // the whole picture at the last size asked for
+        QSize size;    // the whole picture, in device pixels
+        QRect region;  // the part of it that `image` holds
+        QImage image;
     };
 
-    const QImage& renderingFor(std::string_view name, QSize devicePixels);
+    const QImage& renderingFor(std::string_view name, QSize size, QRect region);
 
     std::map<std::string_view, Rendering> renderings_;
 };
