@@ -5,9 +5,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    lnb::describeApplication(application);
+    lnb::describeApplication();
     lnb::FrmMain frmMain;
     frmMain.Form_Load();
     frmMain.show();
+    lnb::quitAfterFirstPaintWhenMeasured(frmMain);
     return QApplication::exec();
 }

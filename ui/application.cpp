@@ -1,21 +1,58 @@
 #include "application.hpp"
 
 #include <QApplication>
+#include <QEvent>
+#include <QImage>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
 
 #include "build_config.hpp"
+#include "icon_xpm.h"
 
 namespace lnb {
 
-void describeApplication(QApplication& application) {
+void describeApplication() {
     QApplication::setApplicationName(QStringLiteral("distancia-lnb"));
     QApplication::setApplicationVersion(QStringLiteral(DISTANCIA_VERSION_TEXT));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));
-    application.setWindowIcon(programIcon());
 }
 
+namespace {
+
+class QuitAfterFirstPaint : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Quit once the paint has been flushed to the screen, not before.
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void quitAfterFirstPaintWhenMeasured(QWidget& window) {
+    if (qEnvironmentVariableIsSet("DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT"))
+        window.installEventFilter(new QuitAfterFirstPaint(&window));
+}
+
+// Drawn pixel for pixel at 16 and 32 pixels and enlarged without smoothing,
+// so that its steps stay sharp. XPM arrays need no image plugin, which would
+// cost more at start-up than drawing the whole window.
 QIcon programIcon() {
-    return QIcon(QStringLiteral(":/icons/icon.svg"));
+    const QImage small(kIcon16);
+    const QImage large(kIcon32);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(small));
+    icon.addPixmap(QPixmap::fromImage(large));
+    for (const int factor : {2, 4})
+        icon.addPixmap(QPixmap::fromImage(large.scaled(large.size() * factor)));
+    return icon;
 }
 
 QString versionNote() {

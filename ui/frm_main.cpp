@@ -1,7 +1,6 @@
 #include "frm_main.hpp"
 
 #include <QFontMetricsF>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
 #include <QPaintEvent>
@@ -13,6 +12,7 @@
 #include "application.hpp"
 #include "design.hpp"
 #include "diagram.hpp"
+#include "frame.hpp"
 #include "input_field.hpp"
 #include "messages.hpp"
 #include "numeric_text.hpp"
@@ -83,8 +83,8 @@ QLabel* createLabel(QWidget* parent, const design::Control& control) {
     return label;
 }
 
-QGroupBox* createFrame(QWidget* parent, const design::Control& control) {
-    auto* frame = new QGroupBox(captionOf(control), parent);
+Frame* createFrame(QWidget* parent, const design::Control& control) {
+    auto* frame = new Frame(captionOf(control), parent);
     setColour(frame, QPalette::WindowText, units::toQColor(*control.foreColour, frame->palette()));
     setBackground(frame, units::toQColor(*control.backColour, frame->palette()));
     return frame;
@@ -322,13 +322,10 @@ void FrmMain::repaintMovedPictures() {
 
 void FrmMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRectF area = event->rect();
-    for (const auto& picture : diagram::picturesBottomToTop(logic_)) {
-        const QRectF target = units::toPixels(picture.twips);
-        const QRectF visible = diagram::visiblePart(target, area);
-        if (!visible.isEmpty())
-            picturePainter_.paint(painter, picture.name, target, visible);
-    }
+    const QRectF window = rect();
+    const QRectF dirty = event->rect();
+    for (const auto& picture : diagram::picturesBottomToTop(logic_))
+        picturePainter_.paint(painter, picture.name, units::toPixels(picture.twips), window, dirty);
 }
 
 }  // namespace lnb

@@ -9,7 +9,6 @@
 #include "diagram.hpp"
 #include "frm_main_logic.hpp"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;

@@ -1,5 +1,6 @@
 #include "units.hpp"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <QtMath>
 
@@ -8,6 +9,23 @@ namespace {
 
 int toWholePixels(int twips) {
     return qRound(toPixels(twips));
+}
+
+// The first of the design's font and its metric-compatible stand-ins that
+// the system has, looked up once in the list of installed families (asking
+// for each family by name makes fontconfig resolve aliases, which costs more
+// at start-up than drawing the whole window).
+const QString& designFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* candidate :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+            if (installed.contains(QLatin1String(candidate)))
+                return QString(candidate);
+        }
+        return QString();  // the platform's sans serif, through the style hint
+    }();
+    return family;
 }
 
 }  // namespace
@@ -38,8 +56,8 @@ QFont toQFont(const design::Font& font, const QFont& windowFont) {
     if (font.pointSize <= 0)
         return windowFont;
     QFont result;
-    result.setFamilies(
-        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
+    if (!designFamily().isEmpty())
+        result.setFamily(designFamily());
     result.setStyleHint(QFont::SansSerif);
     result.setPointSizeF(font.pointSize);
     result.setBold(font.bold);

@@ -70,7 +70,7 @@ template <typename TestClass>
 int runHeadless(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    describeApplication(application);
+    describeApplication();
     TestClass test;
     return QTest::qExec(&test, argc, argv);
 }
