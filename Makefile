@@ -49,6 +49,15 @@ fuzz:
 	        $(FUZZ_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
 	done
 
+# Release build of the program and the benchmarks; prints the table and
+# writes bench/results.md.
+BENCH_DIR ?= build-bench
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window
+	python3 bench/run.py $(BENCH_DIR)
+
 screenshot:
 	scripts/screenshot
 

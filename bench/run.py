@@ -1,0 +1,155 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of a Release build and prints one table, also written
+to bench/results.md.
+
+    bench/run.py BUILD_DIR [--runs N]
+
+In-process figures come from Google Benchmark (medians of repetitions).
+Start-up and peak memory are whole-process figures: the real program, told by
+DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT to end once its window has painted its
+first frame, against a bare Qt window with one label and one text field (the
+floor for any Qt program that shows text), alternated run by run on one X
+server (Xvfb; the offscreen platform only where no X server can start)."""
+
+import argparse
+import json
+import os
+import platform
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+from datetime import date
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+
+def google_benchmark(binary, repetitions=10):
+    """{name: median real time in microseconds}"""
+    out = subprocess.run(
+        [binary, f"--benchmark_repetitions={repetitions}",
+         "--benchmark_report_aggregates_only=true", "--benchmark_format=json"],
+        check=True, capture_output=True, text=True,
+        env={**os.environ, "QT_QPA_PLATFORM": "offscreen"}).stdout
+    medians = {}
+    for row in json.loads(out)["benchmarks"]:
+        if row.get("aggregate_name") == "median":
+            scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[row["time_unit"]]
+            medians[row["run_name"]] = row["real_time"] * scale
+    return medians
+
+
+def start_x_server():
+    """A private Xvfb display, or None when none can start."""
+    if not shutil.which("Xvfb"):
+        return None, None
+    display = ":%d" % random.randint(200, 400)
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    if server.poll() is not None:
+        return None, None
+    return server, display
+
+
+def run_once(command, env):
+    """Wall time (ms) from start to exit, and peak resident memory (MiB)."""
+    start = time.perf_counter()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = (time.perf_counter() - start) * 1000
+    if status != 0:
+        sys.exit(f"{command[0]} ended with status {status}")
+    return elapsed, usage.ru_maxrss / 1024
+
+
+def whole_process(build, runs):
+    server, display = start_x_server()
+    env = {**os.environ, "DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT": "1"}
+    env.pop("QT_QPA_PLATFORM", None)
+    if display:
+        env["DISPLAY"] = display
+    else:
+        env["QT_QPA_PLATFORM"] = "offscreen"
+    programs = {"program": [str(build / "app" / "distancia-lnb")],
+                "floor": [str(build / "bench" / "bare_window")]}
+    samples = {name: [] for name in programs}
+    try:
+        for command in programs.values():  # warm the file cache first
+            run_once(command, env)
+        for _ in range(runs):
+            order = list(programs)
+            random.shuffle(order)
+            for name in order:
+                samples[name].append(run_once(programs[name], env))
+    finally:
+        if server:
+            server.terminate()
+    medians = {name: (statistics.median(t for t, _ in s), statistics.median(m for _, m in s))
+               for name, s in samples.items()}
+    return medians, ("Xvfb" if display else "offscreen")
+
+
+def machine():
+    model = "unknown CPU"
+    try:
+        for line in Path("/proc/cpuinfo").read_text().splitlines():
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    except OSError:
+        pass
+    return f"{model}, {os.cpu_count()} cores, {platform.system()} {platform.release()}"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build", type=Path)
+    parser.add_argument("--runs", type=int, default=30)
+    args = parser.parse_args()
+    build = args.build.resolve()
+
+    core = google_benchmark(build / "bench" / "core_bench")
+    window = google_benchmark(build / "bench" / "window_bench")
+    process, server = whole_process(build, args.runs)
+
+    rows = []
+    for name, us in core.items():
+        rows.append((f"core keystroke, {name.split('/')[-1]} field", f"{us * 1000:.0f} ns",
+                     "< 1 µs", us < 1.0))
+    for name, us in window.items():
+        rows.append((f"window keystroke to repaint, {name.split('/')[-1].replace('_', ' ')}",
+                     f"{us / 1000:.2f} ms", "< 2 ms", us < 2000))
+    (program_ms, program_mib), (floor_ms, floor_mib) = process["program"], process["floor"]
+    time_ratio, memory_ratio = program_ms / floor_ms, program_mib / floor_mib
+    rows.append(("start-up to first painted frame, program", f"{program_ms:.1f} ms", "", None))
+    rows.append(("start-up to first painted frame, bare Qt window", f"{floor_ms:.1f} ms", "", None))
+    rows.append(("start-up ratio", f"{time_ratio:.2f}", "≤ 1.15", time_ratio <= 1.15))
+    rows.append(("peak memory, program", f"{program_mib:.1f} MiB", "", None))
+    rows.append(("peak memory, bare Qt window", f"{floor_mib:.1f} MiB", "", None))
+    rows.append(("peak memory ratio", f"{memory_ratio:.2f}", "≤ 1.15", memory_ratio <= 1.15))
+
+    lines = [
+        "# Benchmark results",
+        "",
+        f"Measured {date.today().isoformat()} on {machine()} by `make bench` (Release build).",
+        f"In-process figures: medians of 10 repetitions (Google Benchmark, offscreen).",
+        f"Whole-process figures: medians of {args.runs} alternated runs each on {server}.",
+        "",
+        "| what | median | target | met |",
+        "| --- | --- | --- | --- |",
+    ]
+    for what, value, target, met in rows:
+        mark = "" if met is None else ("yes" if met else "**no**")
+        lines.append(f"| {what} | {value} | {target} | {mark} |")
+    table = "\n".join(lines) + "\n"
+    print(table)
+    (ROOT / "bench" / "results.md").write_text(table)
+
+
+if __name__ == "__main__":
+    main()
