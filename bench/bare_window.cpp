@@ -1,25 +1,13 @@
 // The floor for start-up time and memory: the least a Qt program that shows
 // text can do — a window of the same size with one label and one text field.
 // Like the real program under DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT, it ends
-// once its first frame is painted.
+// once its first frame is painted (the header brings no link to the program).
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QWidget>
 
-namespace {
-
-class QuitAfterFirstPaint : public QObject {
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "quit_after_first_paint.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -29,7 +17,7 @@ int main(int argc, char* argv[]) {
     label.move(20, 20);
     QLineEdit field("80", &window);
     field.move(20, 60);
-    QuitAfterFirstPaint quit;
+    lnb::QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);
     window.show();
     return QApplication::exec();

@@ -1,14 +1,13 @@
 #include "application.hpp"
 
 #include <QApplication>
-#include <QEvent>
 #include <QImage>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 #include "build_config.hpp"
 #include "icon_xpm.h"
+#include "quit_after_first_paint.hpp"
 
 namespace lnb {
 
@@ -18,23 +17,6 @@ void describeApplication() {
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));
 }
-
-namespace {
-
-class QuitAfterFirstPaint : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // Quit once the paint has been flushed to the screen, not before.
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
 
 void quitAfterFirstPaintWhenMeasured(QWidget& window) {
     if (qEnvironmentVariableIsSet("DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT"))

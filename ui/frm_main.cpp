@@ -24,8 +24,8 @@ namespace {
 constexpr double kSmallestResultPointSize = 5.0;
 const QColor kOutOfDate(128, 128, 128);
 
-QString toQString(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // The core counts selections in characters; QString in UTF-16 units.
@@ -53,7 +53,7 @@ void setBackground(QWidget* widget, const QColor& colour) {
 
 // Fore and back colours, font, position, name and state, as the design says.
 void applyDesign(QWidget* widget, const design::Control& control, const QFont& windowFont) {
-    widget->setObjectName(QString::fromUtf8(control.name.data(), control.name.size()));
+    widget->setObjectName(toQString(control.name));
     widget->setFont(units::toQFont(control.font, windowFont));
     widget->setGeometry(units::toPixels(control));
     if (control.flags & design::kDisabled)
@@ -63,8 +63,7 @@ void applyDesign(QWidget* widget, const design::Control& control, const QFont& w
 }
 
 QString captionOf(const design::Control& control) {
-    return QString::fromUtf8(control.caption.data(),
-                             static_cast<qsizetype>(control.caption.size()));
+    return toQString(control.caption);
 }
 
 QLabel* createLabel(QWidget* parent, const design::Control& control) {
@@ -117,9 +116,8 @@ QLineEdit* createTextField(QWidget* parent, const design::Control& control) {
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent), logic_(QLocale().decimalPoint().toStdString()) {
-    setObjectName(QString::fromUtf8(design::kFrmMain.name.data(), design::kFrmMain.name.size()));
-    setWindowTitle(QString::fromUtf8(design::kFrmMain.caption.data(),
-                                     static_cast<qsizetype>(design::kFrmMain.caption.size())));
+    setObjectName(toQString(design::kFrmMain.name));
+    setWindowTitle(toQString(design::kFrmMain.caption));
     resize(qRound(units::toPixels(design::kFrmMain.clientWidth)),
            qRound(units::toPixels(design::kFrmMain.clientHeight)));
     setBackground(this, units::toQColor(design::kFrmMain.backColour, palette()));
@@ -129,7 +127,6 @@ FrmMain::FrmMain(QWidget* parent)
     findChild<QLabel*>("Label4")->setToolTip(versionNote());
     setTabOrder();
     for (const Input& input : inputs_) bindInput(input);
-    shownPictures_ = {};
     for (std::size_t i = 0; const auto& picture : diagram::picturesBottomToTop(logic_))
         shownPictures_[i++] = picture.twips;
 }
@@ -190,16 +187,14 @@ void FrmMain::createControls() {
 QWidget* FrmMain::containerOf(const design::Control& control) {
     if (control.container == design::kFrmMain.name)
         return this;
-    return findChild<QWidget*>(QString::fromUtf8(control.container.data(),
-                                                 static_cast<qsizetype>(control.container.size())));
+    return findChild<QWidget*>(toQString(control.container));
 }
 
 // Tab goes through the controls by tab index; only the inputs take the focus.
 void FrmMain::setTabOrder() {
     QWidget* previous = nullptr;
     for (const auto& control : design::kControls) {
-        auto* widget = findChild<QWidget*>(
-            QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        auto* widget = findChild<QWidget*>(toQString(control.name));
         if (!qobject_cast<InputField*>(widget)) {
             if (control.kind != design::Kind::TextField)
                 widget->setFocusPolicy(Qt::NoFocus);
