@@ -110,6 +110,15 @@ class FrmMainTest : public QObject {
         QCOMPARE(vertical->cursorPosition(), 1);
     }
 
+    // A larger window shows more white; nothing moves or stretches.
+    void resizingMovesNothing() {
+        const auto window = startWindow();
+        const QRect result = child(*window, "txtDistancia")->geometry();
+        window->resize(1200, 900);
+        QCOMPARE(child(*window, "txtDistancia")->geometry(), result);
+        QCOMPARE(child(*window, "txtProfundidad")->mapTo(window.get(), QPoint()), QPoint(344, 120));
+    }
+
     // A click that enters a field keeps the caret where the click put it.
     void clickingIntoAFieldPlacesTheCaret() {
         const auto window = startWindow();
