@@ -3,19 +3,27 @@
 #include <QFocusEvent>
 
 namespace lnb {
+namespace {
+
+// Focus that goes to another application or to a popup (the field's context
+// menu) comes back to the same field: that is not entering it.
+bool isTemporary(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+}  // namespace
 
 void InputField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    // Coming back from another application is not entering the field.
-    const bool returning = event->reason() == Qt::ActiveWindowFocusReason && leftByWindowSwitch_;
-    leftByWindowSwitch_ = false;
+    const bool returning = leftTemporarily_ && isTemporary(event->reason());
+    leftTemporarily_ = false;
     if (!returning)
         emit entered(event->reason());
 }
 
 void InputField::focusOutEvent(QFocusEvent* event) {
     caretWhenLeft_ = hasSelectedText() ? selectionStart() : cursorPosition();
-    leftByWindowSwitch_ = event->reason() == Qt::ActiveWindowFocusReason;
+    leftTemporarily_ = isTemporary(event->reason());
     QLineEdit::focusOutEvent(event);
 }
 

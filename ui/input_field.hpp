@@ -24,7 +24,7 @@ class InputField : public QLineEdit {
 
   private:
     int caretWhenLeft_ = 0;
-    bool leftByWindowSwitch_ = false;
+    bool leftTemporarily_ = false;
 };
 
 }  // namespace lnb

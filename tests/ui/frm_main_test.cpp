@@ -110,6 +110,22 @@ class FrmMainTest : public QObject {
         QCOMPARE(vertical->cursorPosition(), 1);
     }
 
+    // Coming back from another window is not entering the field again.
+    void returningToTheWindowKeepsTheCaret() {
+        const auto window = startWindow();
+        auto* vertical = child(*window, "txtVertical");
+        vertical->setCursorPosition(1);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::focusWidget(), vertical);
+        QVERIFY(vertical->selectedText().isEmpty());
+        QCOMPARE(vertical->cursorPosition(), 1);
+    }
+
     // A larger window shows more white; nothing moves or stretches.
     void resizingMovesNothing() {
         const auto window = startWindow();
