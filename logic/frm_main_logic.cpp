@@ -89,7 +89,7 @@ std::optional<double> FrmMainLogic::measure(const TextField& field) const {
 
 // The logic reads back only texts that it wrote itself.
 double FrmMainLogic::read(const TextField& field) const {
-    const auto value = numeric_text::read(field.Text, separator_);
+    const auto value = measure(field);
     if (!value)
         throw std::logic_error("reading a non-numeric text: " + field.Text);
     return *value;

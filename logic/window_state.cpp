@@ -1,5 +1,6 @@
 #include "window_state.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lnb {
@@ -21,6 +22,14 @@ int characterCount(std::string_view text) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
             ++count;  // skip continuation bytes
     return count;
+}
+
+std::array<Rect, 6> WindowState::pictureRects() const {
+    const auto all = pictures();
+    std::array<Rect, 6> rects{};
+    std::transform(all.begin(), all.end(), rects.begin(),
+                   [](const Picture* picture) { return picture->rect(); });
+    return rects;
 }
 
 std::string PictureProperty::name() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,6 +44,7 @@ class PictureProperty {
     PictureProperty& operator=(const Checked& expression);
 
     std::string name() const;
+    const char* pictureName() const { return picture_; }
 
   private:
     const char* picture_;
@@ -63,6 +65,7 @@ struct Picture {
           Height(name, "Height", design.height) {}
 
     Rect rect() const { return {Left.value(), Top.value(), Width.value(), Height.value()}; }
+    const char* name() const { return Left.pictureName(); }
 
     PictureProperty Left, Top, Width, Height;
 };
@@ -88,6 +91,12 @@ struct WindowState {
     Picture imgPalo2{"imgPalo2", {7800, 5280, 300, 2340}};
 
     std::int16_t Escala = 0;  // twips per unit of measurement
+
+    // The six pictures, side view first.
+    std::array<const Picture*, 6> pictures() const {
+        return {&imgPlato1, &imgLnb1, &imgPalo1, &imgPlato2, &imgLnb2, &imgPalo2};
+    }
+    std::array<Rect, 6> pictureRects() const;
 };
 
 }  // namespace lnb

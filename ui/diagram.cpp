@@ -13,11 +13,8 @@ namespace lnb::diagram {
 namespace {
 
 const Picture& pictureNamed(const WindowState& state, std::string_view name) {
-    for (const auto& [candidate, picture] :
-         {std::pair{"imgPlato1", &state.imgPlato1}, std::pair{"imgLnb1", &state.imgLnb1},
-          std::pair{"imgPalo1", &state.imgPalo1}, std::pair{"imgPlato2", &state.imgPlato2},
-          std::pair{"imgLnb2", &state.imgLnb2}, std::pair{"imgPalo2", &state.imgPalo2}}) {
-        if (name == candidate)
+    for (const Picture* picture : state.pictures()) {
+        if (name == picture->name())
             return *picture;
     }
     throw std::out_of_range("no picture " + std::string(name));

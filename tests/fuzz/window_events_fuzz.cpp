@@ -17,11 +17,6 @@ namespace {
 using lnb::FrmMainLogic;
 using lnb::Rect;
 
-std::array<Rect, 6> rectangles(const FrmMainLogic& frm) {
-    return {frm.imgPlato1.rect(), frm.imgLnb1.rect(), frm.imgPalo1.rect(),
-            frm.imgPlato2.rect(), frm.imgLnb2.rect(), frm.imgPalo2.rect()};
-}
-
 bool finite(const Rect& r) {
     return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
            std::isfinite(r.height);
@@ -44,7 +39,7 @@ const Field kFields[] = {
 
 // Types `text` into `field` and checks what the handler did.
 void type(FrmMainLogic& frm, const Field& field, std::string text) {
-    const auto before = rectangles(frm);
+    const auto before = frm.pictureRects();
     const std::array<std::string, 3> resultsBefore{
         frm.txtMedDiametro.Text, frm.txtMedProfundidad.Text, frm.txtDistancia.Text};
     const bool numeric = lnb::numeric_text::isNumeric(text, frm.decimalSeparator());
@@ -58,12 +53,12 @@ void type(FrmMainLogic& frm, const Field& field, std::string text) {
                      failure.kind() == lnb::FailureKind::Overflow);
     }
     if (!numeric) {
-        FUZZ_REQUIRE(rectangles(frm) == before);
+        FUZZ_REQUIRE(frm.pictureRects() == before);
         FUZZ_REQUIRE(frm.txtMedDiametro.Text == resultsBefore[0]);
         FUZZ_REQUIRE(frm.txtMedProfundidad.Text == resultsBefore[1]);
         FUZZ_REQUIRE(frm.txtDistancia.Text == resultsBefore[2]);
     }
-    for (const Rect& r : rectangles(frm)) FUZZ_REQUIRE(finite(r));
+    for (const Rect& r : frm.pictureRects()) FUZZ_REQUIRE(finite(r));
 }
 
 }  // namespace

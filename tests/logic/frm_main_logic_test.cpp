@@ -22,11 +22,6 @@ std::ostream& operator<<(std::ostream& os, const Rect& r) {
 
 namespace {
 
-std::array<Rect, 6> rectangles(const FrmMainLogic& frm) {
-    return {frm.imgPlato1.rect(), frm.imgLnb1.rect(), frm.imgPalo1.rect(),
-            frm.imgPlato2.rect(), frm.imgLnb2.rect(), frm.imgPalo2.rect()};
-}
-
 std::array<std::string, 3> results(const FrmMainLogic& frm) {
     return {frm.txtMedDiametro.Text, frm.txtMedProfundidad.Text, frm.txtDistancia.Text};
 }
@@ -83,7 +78,7 @@ TEST_P(BothSeparators, LoadComputesAndDrawsTheExampleFigures) {
                                              {5640, 2520, 4800, 4800},
                                              {7852.5, 4732.5, 375, 375},
                                              {7890, 5107.5, 300, 2212.5}}};
-    EXPECT_EQ(rectangles(frm), workedExample);
+    EXPECT_EQ(frm.pictureRects(), workedExample);
 }
 
 // Load's first recalculation runs while the side-view dish is still collapsed.
@@ -189,7 +184,7 @@ class HugeFigures : public testing::TestWithParam<HugeRow> {};
 TEST_P(HugeFigures, FailAsOverflowAndKeepEveryRectangleFinite) {
     FrmMainLogic frm = loaded();
     EXPECT_EQ(failureOf(frm, GetParam().field, GetParam().text), FailureKind::Overflow);
-    for (const Rect& r : rectangles(frm)) {
+    for (const Rect& r : frm.pictureRects()) {
         EXPECT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
                     std::isfinite(r.height))
             << r;
@@ -218,10 +213,10 @@ class NonNumericText : public testing::TestWithParam<IgnoredRow> {};
 TEST_P(NonNumericText, ChangesNothing) {
     FrmMainLogic frm = loaded(GetParam().separator);
     type(frm, Field::Horizontal, "90");
-    const auto rectsBefore = rectangles(frm);
+    const auto rectsBefore = frm.pictureRects();
     const auto textsBefore = results(frm);
     type(frm, GetParam().field, GetParam().text);
-    EXPECT_EQ(rectangles(frm), rectsBefore);
+    EXPECT_EQ(frm.pictureRects(), rectsBefore);
     EXPECT_EQ(results(frm), textsBefore);
 }
 
@@ -267,7 +262,7 @@ TEST(Typing, AnySequenceKeepsEveryRectangleFinite) {
             type(frm, field, texts[random() % texts.size()]);
         } catch (const CalcFailure&) {
         }
-        for (const Rect& r : rectangles(frm)) {
+        for (const Rect& r : frm.pictureRects()) {
             ASSERT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
                         std::isfinite(r.height))
                 << "step " << step << ": " << r;

@@ -7,9 +7,7 @@ using namespace lnb::testing;
 namespace {
 
 bool everyRectangleFinite(const lnb::WindowState& state) {
-    for (const lnb::Picture* picture : {&state.imgPlato1, &state.imgLnb1, &state.imgPalo1,
-                                        &state.imgPlato2, &state.imgLnb2, &state.imgPalo2}) {
-        const lnb::Rect r = picture->rect();
+    for (const lnb::Rect& r : state.pictureRects()) {
         if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
             !std::isfinite(r.height))
             return false;
