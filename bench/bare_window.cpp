@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up time and memory: the least a Qt program that shows
 // text can do — a window of the same size with one label and one text field.
 // Like the real program under DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT, it ends

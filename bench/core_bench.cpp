@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's keystroke path: one Change handler, recalculation included.
 #include <benchmark/benchmark.h>
 

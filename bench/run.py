@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs every benchmark of a Release build and prints one table, also written
 to bench/results.md.
 
@@ -75,7 +76,7 @@ def whole_process(build, runs):
         env["DISPLAY"] = display
     else:
         env["QT_QPA_PLATFORM"] = "offscreen"
-    programs = {"program": [str(build / "app" / "distancia-lnb")],
+    programs = {"program": [str(build / "qt" / "distancia-lnb")],
                 "floor": [str(build / "bench" / "bare_window")]}
     samples = {name: [] for name in programs}
     try:

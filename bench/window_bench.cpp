@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's keystroke path: a text change in a real input field through to
 // a finished repaint of the whole window, rendered offscreen into an image.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <stdexcept>
@@ -9,8 +10,8 @@ namespace lnb {
 enum class FailureKind { DivisionByZero, InvalidOperation, Overflow };
 
 // Thrown by a rule whose expression failed, or whose result a picture refused.
-// Handlers let it pass: the steps already taken stay taken, and the window
-// tells the user at the event boundary.
+// It ends the handler at that step; the handler's entry point catches it, so
+// the steps already taken stay taken and the status tells the user.
 class CalcFailure : public std::runtime_error {
   public:
     CalcFailure(FailureKind kind, std::string field);

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_main_logic.hpp"
 
-#include <stdexcept>
+#include <cassert>
 
 #include "dish_geometry.hpp"
 #include "numeric_text.hpp"
@@ -19,40 +20,17 @@ FrmMainLogic::FrmMainLogic(std::string decimalSeparator)
     : separator_(std::move(decimalSeparator)) {}
 
 void FrmMainLogic::Form_Load() {
-    Escala = 60;
-    geometry::initialCollapse(*this);
-    Option1.Value = true;
-    Option2.Value = false;
-    // Draw and compute the example figures before the window is first shown.
-    txtHorizontal_Change();
-    txtVertical_Change();
-    txtProfundidad_Change();
+    run(&FrmMainLogic::loadSteps);
 }
 
-// Each Change handler: a text that is no number changes nothing; a number
-// moves that field's part of the drawing, then everything is recomputed.
 void FrmMainLogic::txtHorizontal_Change() {
-    const auto H = measure(txtHorizontal);
-    if (!H)
-        return;
-    geometry::horizontalGroup(*this, *H);
-    CalcularDistancia();
+    run(&FrmMainLogic::horizontalChange);
 }
-
 void FrmMainLogic::txtVertical_Change() {
-    const auto V = measure(txtVertical);
-    if (!V)
-        return;
-    geometry::verticalGroup(*this, *V);
-    CalcularDistancia();
+    run(&FrmMainLogic::verticalChange);
 }
-
 void FrmMainLogic::txtProfundidad_Change() {
-    const auto p = measure(txtProfundidad);
-    if (!p)
-        return;
-    geometry::depthGroup(*this, *p);
-    CalcularDistancia();
+    run(&FrmMainLogic::depthChange);
 }
 
 void FrmMainLogic::txtHorizontal_GotFocus() {
@@ -63,6 +41,90 @@ void FrmMainLogic::txtVertical_GotFocus() {
 }
 void FrmMainLogic::txtProfundidad_GotFocus() {
     selectToEnd(txtProfundidad);
+}
+
+TextField& FrmMainLogic::field(Input input) {
+    switch (input) {
+        case Input::Vertical:
+            return txtVertical;
+        case Input::Horizontal:
+            return txtHorizontal;
+        case Input::Depth:
+            break;
+    }
+    return txtProfundidad;
+}
+
+const TextField& FrmMainLogic::field(Input input) const {
+    return const_cast<FrmMainLogic*>(this)->field(input);
+}
+
+void FrmMainLogic::change(Input input) {
+    switch (input) {
+        case Input::Vertical:
+            return txtVertical_Change();
+        case Input::Horizontal:
+            return txtHorizontal_Change();
+        case Input::Depth:
+            return txtProfundidad_Change();
+    }
+}
+
+void FrmMainLogic::gotFocus(Input input) {
+    selectToEnd(field(input));
+}
+
+// A failure ends the handler at the failing step; the steps taken stay, and
+// the status tells why the result does not follow the figures.
+void FrmMainLogic::run(void (FrmMainLogic::*steps)()) {
+    failure_.reset();
+    resultWritten_ = false;
+    try {
+        (this->*steps)();
+    } catch (const CalcFailure& failure) {
+        failure_ = failure;
+    }
+    const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind()) : std::nullopt,
+                                 resultWritten_};
+    status_ = evaluateStatus({txtVertical.Text, txtHorizontal.Text, txtProfundidad.Text},
+                             separator_, outcome);
+}
+
+void FrmMainLogic::loadSteps() {
+    Escala = 60;
+    geometry::initialCollapse(*this);
+    Option1.Value = true;
+    Option2.Value = false;
+    // Draw and compute the example figures before the window is first shown.
+    horizontalChange();
+    verticalChange();
+    depthChange();
+}
+
+// Each Change handler: a text that is no number changes nothing; a number
+// moves that field's part of the drawing, then everything is recomputed.
+void FrmMainLogic::horizontalChange() {
+    const auto H = measure(txtHorizontal);
+    if (!H)
+        return;
+    geometry::horizontalGroup(*this, *H);
+    CalcularDistancia();
+}
+
+void FrmMainLogic::verticalChange() {
+    const auto V = measure(txtVertical);
+    if (!V)
+        return;
+    geometry::verticalGroup(*this, *V);
+    CalcularDistancia();
+}
+
+void FrmMainLogic::depthChange() {
+    const auto p = measure(txtProfundidad);
+    if (!p)
+        return;
+    geometry::depthGroup(*this, *p);
+    CalcularDistancia();
 }
 
 // The focal distance f = D² / (16·p). Each step goes through the text of its
@@ -80,6 +142,7 @@ void FrmMainLogic::CalcularDistancia() {
     write(txtMedProfundidad, "txtMedProfundidad.Text", Checked(*p) * 16);
     write(txtDistancia, "txtDistancia.Text",
           Checked(read(txtMedDiametro)) / read(txtMedProfundidad));
+    resultWritten_ = true;
     geometry::focalPlacement(*this, read(txtDistancia));
 }
 
@@ -87,12 +150,12 @@ std::optional<double> FrmMainLogic::measure(const TextField& field) const {
     return numeric_text::read(field.Text, separator_);
 }
 
-// The logic reads back only texts that it wrote itself.
+// The logic reads back only texts that it wrote itself, and it writes only
+// numbers, so the reading always succeeds.
 double FrmMainLogic::read(const TextField& field) const {
     const auto value = measure(field);
-    if (!value)
-        throw std::logic_error("reading a non-numeric text: " + field.Text);
-    return *value;
+    assert(value.has_value());
+    return value.value_or(0.0);
 }
 
 void FrmMainLogic::write(TextField& field, const char* name, const Checked& expression) {

@@ -1,16 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "calc_failure.hpp"
+#include "status.hpp"
 #include "window_state.hpp"
 
 namespace lnb {
 
 // The behaviour of the main window, without the window: its state and the
-// handlers of its events. A handler that fails throws CalcFailure and leaves
-// the steps it had taken in place.
+// handlers of its events. A handler that meets a failure stops at that step
+// and leaves the steps it had taken in place; no failure leaves a handler.
+// After every handler status() says whether the result follows the figures.
 class FrmMainLogic : public WindowState {
   public:
     // The decimal separator of the user's locale, used for every figure.
@@ -28,7 +32,24 @@ class FrmMainLogic : public WindowState {
     void txtVertical_GotFocus();
     void txtProfundidad_GotFocus();
 
+    // The same handlers, by field, for windows that keep their fields in a table.
+    TextField& field(Input input);
+    const TextField& field(Input input) const;
+    void change(Input input);
+    void gotFocus(Input input);
+
+    const Status& status() const { return status_; }
+    // The failure that stopped the last Change handler (or Load), if any.
+    const std::optional<CalcFailure>& failure() const { return failure_; }
+
   private:
+    // The handlers' steps: they stop at a failure by throwing CalcFailure,
+    // which run() catches.
+    void loadSteps();
+    void horizontalChange();
+    void verticalChange();
+    void depthChange();
+    void run(void (FrmMainLogic::*steps)());
     void CalcularDistancia();
 
     // The figure in an input field, or nothing when its text is no number.
@@ -37,6 +58,9 @@ class FrmMainLogic : public WindowState {
     void write(TextField& field, const char* name, const Checked& expression);
 
     std::string separator_;
+    Status status_;
+    std::optional<CalcFailure> failure_;
+    bool resultWritten_ = false;
 };
 
 }  // namespace lnb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "numeric_text.hpp"
 
 #include <array>
@@ -27,10 +28,15 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// Checks an unsigned number: digits with at most one separator and at least
-// one digit, then an optional exponent. Gives where the separator stands
-// (kNoSeparator when there is none), or nothing when the text is no number.
-std::optional<std::size_t> findSeparator(std::string_view text, std::string_view separator) {
+// How far an unsigned number (sign and blanks already removed) gets through
+// the grammar: digits with at most one separator and at least one digit, then
+// an optional exponent.
+struct Scan {
+    TextKind kind;            // Number, Beginning or NotANumber
+    std::size_t separatorAt;  // kNoSeparator when there is none
+};
+
+Scan scanUnsigned(std::string_view text, std::string_view separator) {
     std::size_t at = 0;
     auto skipDigits = [&] {
         const std::size_t start = at;
@@ -44,20 +50,21 @@ std::optional<std::size_t> findSeparator(std::string_view text, std::string_view
         at += separator.size();
         digits += skipDigits();
     }
-    if (digits == 0)
-        return std::nullopt;
-    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    if (at == text.size())
+        return {digits == 0 ? TextKind::Beginning : TextKind::Number, separatorAt};
+    if (digits == 0 || (text[at] != 'e' && text[at] != 'E'))
+        return {TextKind::NotANumber, kNoSeparator};
+    ++at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
         ++at;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            ++at;
-        if (skipDigits() == 0)
-            return std::nullopt;
-    }
-    if (at != text.size())
-        return std::nullopt;
-    return separatorAt;
+    if (at == text.size())
+        return {TextKind::Beginning, kNoSeparator};
+    if (skipDigits() == 0 || at != text.size())
+        return {TextKind::NotANumber, kNoSeparator};
+    return {TextKind::Number, separatorAt};
 }
 
+// Nothing when the digits are too large or too small for a double.
 std::optional<double> fromChars(std::string_view text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -168,18 +175,40 @@ void appendExponent(std::string& out, const Decimal& d, std::string_view separat
 
 }  // namespace
 
-std::optional<double> read(std::string_view text, std::string_view separator) {
+Classified classify(std::string_view text, std::string_view separator) {
     text = trimBlanks(text);
     const bool negative = text.starts_with('-');
     if (negative || text.starts_with('+'))
         text.remove_prefix(1);
-    const auto separatorAt = findSeparator(text, separator);
-    if (!separatorAt)
-        return std::nullopt;
-    const auto value = readUnsigned(text, *separatorAt, separator);
+    const Scan scan = scanUnsigned(text, separator);
+    if (scan.kind != TextKind::Number)
+        return {scan.kind};
+    const auto value = readUnsigned(text, scan.separatorAt, separator);
     if (!value)
+        return {TextKind::OutOfRange};
+    return {TextKind::Number, negative ? -*value : *value};
+}
+
+std::optional<double> read(std::string_view text, std::string_view separator) {
+    const Classified classified = classify(text, separator);
+    if (classified.kind != TextKind::Number)
         return std::nullopt;
-    return negative ? -*value : *value;
+    return classified.value;
+}
+
+bool hasOtherSeparator(std::string_view text, std::string_view separator) {
+    for (const std::string_view candidate : {".", ","}) {
+        if (candidate != separator && text.find(candidate) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+std::string_view trimPasted(std::string_view text) {
+    auto isBreakOrTab = [](char c) { return c == '\r' || c == '\n' || c == '\t'; };
+    while (!text.empty() && isBreakOrTab(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBreakOrTab(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 bool isNumeric(std::string_view text, std::string_view separator) {
@@ -199,6 +228,18 @@ std::string write(double value, std::string_view separator) {
         appendFixed(text, decimal, separator);
     else
         appendExponent(text, decimal, separator);
+    return text;
+}
+
+std::string writeFixed(double value, int decimals, std::string_view separator) {
+    std::array<char, 64> buffer;
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, decimals);
+    if (error != std::errc())
+        return write(value, separator);  // too long for fixed notation
+    std::string text(buffer.data(), end);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
     return text;
 }
 

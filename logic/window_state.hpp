@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -70,6 +71,9 @@ struct Picture {
     PictureProperty Left, Top, Width, Height;
 };
 
+// The six pictures, side view first, in the order of WindowState::pictures().
+enum class PictureId { imgPlato1, imgLnb1, imgPalo1, imgPlato2, imgLnb2, imgPalo2 };
+
 // Everything the handlers read and write: the window's controls as they are
 // when the window is created, and its scale.
 struct WindowState {
@@ -97,6 +101,7 @@ struct WindowState {
         return {&imgPlato1, &imgLnb1, &imgPalo1, &imgPlato2, &imgLnb2, &imgPalo2};
     }
     std::array<Rect, 6> pictureRects() const;
+    const Picture& picture(PictureId id) const { return *pictures()[static_cast<std::size_t>(id)]; }
 };
 
 }  // namespace lnb

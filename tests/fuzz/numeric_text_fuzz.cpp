@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric text rules, both separators: whatever is accepted reads finite,
 // whatever is written is accepted and reads back as the number written.
 #include <cmath>

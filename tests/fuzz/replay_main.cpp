@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over the files of its seed corpus, with any compiler: the
 // corpus is part of the ordinary test suite.
 #include <cstdint>

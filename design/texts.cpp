@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "texts.hpp"
+
+#include "build_config.hpp"
+#include "window_design.hpp"
+
+namespace lnb::texts {
+namespace {
+
+std::string fieldName(const Status& status) {
+    return "«" + std::string(design::captionOf(status.field.value_or(Input::Vertical)).caption) +
+           "»";
+}
+
+std::string notANumber(const Status& status, std::string_view separator) {
+    std::string text = "Escriba un número en " + fieldName(status);
+    if (status.otherSeparatorTyped)
+        text += " (decimales con «" + std::string(separator) + "»)";
+    return text + ".";
+}
+
+}  // namespace
+
+StatusLine statusLine(const Status& status, std::string_view separator) {
+    switch (status.kind) {
+        case StatusKind::NotANumber:
+            return {notANumber(status, separator), true};
+        case StatusKind::OutOfRange:
+            return {"El número en " + fieldName(status) + " es demasiado grande o pequeño.", true};
+        case StatusKind::ZeroDepth:
+            return {"La profundidad no puede ser 0.", true};
+        case StatusKind::TooLarge:
+            return {"Las medidas son demasiado grandes.", true};
+        case StatusKind::NotPositive:
+            return {"Las medidas deben ser positivas.", true};
+        case StatusKind::DrawingTooLarge:
+            return {"El dibujo no puede seguir medidas tan grandes.", true};
+        case StatusKind::Editing:
+        case StatusKind::Current:
+            break;
+    }
+    return {"", false};
+}
+
+std::string unitDescription(bool inches) {
+    const auto& unit = design::control(inches ? design::Id::Option1 : design::Id::Option2);
+    return std::string(design::control(design::Id::Medida).caption) + ": " +
+           std::string(unit.caption);
+}
+
+std::string versionNote() {
+    return "Distancia LNB, versión " DISTANCIA_VERSION_TEXT;
+}
+
+}  // namespace lnb::texts

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "build_config.hpp"
+#include "status.hpp"
+
+// Everything the windows say in words of their own, in Spanish. The captions
+// of the design's controls are in the design table.
+namespace lnb::texts {
+
+// The line under the result for a status: why the result is not current, or
+// nothing. `separator` is the locale's decimal separator.
+struct StatusLine {
+    std::string text;  // empty: nothing to say
+    bool isMessage;    // a message (drawn in the status line's colour), or information
+};
+StatusLine statusLine(const Status& status, std::string_view separator);
+
+// The accessible description of an input field: the unit of the figures.
+std::string unitDescription(bool inches);
+
+// The one entry of the result's context menu.
+inline constexpr std::string_view kCopy = "Copiar";
+
+// What the credit line says of the program when the pointer rests on it.
+std::string versionNote();
+
+// Printed, Spanish first, when the program finds no graphical display.
+inline constexpr std::string_view kNoDisplay = DISTANCIA_PROGRAM_NAME
+    ": no se ha encontrado ninguna pantalla gráfica (DISPLAY o "
+    "WAYLAND_DISPLAY).\n" DISTANCIA_PROGRAM_NAME
+    ": no graphical display was found (DISPLAY or WAYLAND_DISPLAY).\n";
+
+}  // namespace lnb::texts

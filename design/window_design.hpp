@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "status.hpp"
+#include "window_state.hpp"
+
+// The design-time description of the main window, in twips as the design
+// gives them. No toolkit here: each window turns it into its own units in one
+// place (15 twips a pixel at 96 DPI).
+namespace lnb::design {
+
+enum class Kind { Frame, Label, TextField, OptionButton };
+
+// The sixteen controls, named as the design names them, in tab order.
+enum class Id {
+    Frame1,
+    Label1,
+    txtVertical,
+    Label2,
+    txtHorizontal,
+    Frame2,
+    txtProfundidad,
+    Medida,
+    Option1,
+    Option2,
+    txtMedDiametro,
+    txtMedProfundidad,
+    txtDistancia,
+    Label3,
+    Label4,
+    Label5,
+    frmMain,  // the window itself, as a container
+};
+
+// A colour as the design states it: 0x00BBGGRR, or a system colour when the
+// top bit is set.
+using Colour = std::uint32_t;
+inline constexpr Colour kSystemWindowBackground = 0x80000005;
+inline constexpr Colour kSystemWindowText = 0x80000008;
+inline constexpr Colour kBlue = 0x00FF0000;
+inline constexpr Colour kWhite = 0x00FFFFFF;
+inline constexpr Colour kLightGrey = 0x00E0E0E0;
+inline constexpr Colour kDarkGreen = 0x00008000;
+inline constexpr Colour kDarkRed = 0x000000B0;
+// A result that no longer follows the figures.
+inline constexpr Colour kOutOfDateGrey = 0x00808080;
+
+// Every font of the design is "MS Sans Serif"; a window uses the first of
+// these that the system has as a scalable font, the design's own first and
+// then its metric-compatible stand-ins.
+inline constexpr std::array<std::string_view, 5> kFontFamilies{
+    "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"};
+
+struct Font {
+    double pointSize;  // 0: the window's font
+    bool bold = false;
+    bool italic = false;
+};
+inline constexpr Font kDefaultFont{0};
+
+enum Flags : unsigned {
+    kNone = 0,
+    kDisabled = 1u << 0,
+    kHidden = 1u << 1,
+    kTransparent = 1u << 2,  // a label that draws only its caption
+    kSingleBorder = 1u << 3,
+    kCentred = 1u << 4,
+};
+
+struct Control {
+    Id id;
+    std::string_view name;
+    Kind kind;
+    Id container;  // frmMain or a frame
+    std::string_view caption;
+    int left, top, width, height;  // twips, from the container's top left corner
+    Font font;
+    std::optional<Colour> foreColour;  // empty: the platform's default
+    std::optional<Colour> backColour;
+    unsigned flags;
+};
+
+struct Window {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth, clientHeight;  // twips
+    Colour backColour;
+    Font font;  // used by every control that has no font of its own
+};
+
+extern const Window kFrmMain;
+
+// The controls in the order of their tab index (which is their Id).
+extern const std::array<Control, 16> kControls;
+
+inline const Control& control(Id id) {
+    return kControls[static_cast<std::size_t>(id)];
+}
+
+// A control's place in the window's client area, whatever holds it.
+struct Place {
+    int left, top;
+};
+Place placeInWindow(const Control& control);
+
+// Where the window tells the user why the result is not current, or what else
+// the figures give: a line of ours under the result, not one of the design's
+// sixteen controls (its id is the window's). Messages take its fore colour;
+// the information line takes the window's text colour.
+extern const Control kStatusLine;
+
+// The labels and pictures that the window draws on its own surface, from the
+// top of the stack down: the three labels lie above all six pictures. Frames,
+// text fields and option buttons lie above all of them.
+inline constexpr std::array<Id, 3> kLabelsTopDown{Id::Label5, Id::Label4, Id::Label3};
+inline constexpr std::array<PictureId, 6> kPicturesTopDown{
+    PictureId::imgPalo1,  PictureId::imgPalo2, PictureId::imgLnb2,
+    PictureId::imgPlato2, PictureId::imgLnb1,  PictureId::imgPlato1};
+
+// The input field the user types each figure into, and the control whose
+// caption names it ("Vertical", "Horizontal", "Profundidad").
+Id fieldOf(Input input);
+const Control& captionOf(Input input);
+
+}  // namespace lnb::design

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "status.hpp"
+
+#include <cassert>
+
+#include "numeric_text.hpp"
+
+namespace lnb {
+namespace {
+
+using numeric_text::TextKind;
+
+struct Readings {
+    std::array<numeric_text::Classified, 3> fields;
+
+    // The first field whose text is of `kind`.
+    std::optional<Input> first(TextKind kind) const {
+        for (const Input input : kInputs) {
+            if (of(input).kind == kind)
+                return input;
+        }
+        return std::nullopt;
+    }
+    const numeric_text::Classified& of(Input input) const {
+        return fields[static_cast<std::size_t>(input)];
+    }
+};
+
+Status only(StatusKind kind) {
+    Status status;
+    status.kind = kind;
+    return status;
+}
+
+// Diameters of 0 draw no dish; negative figures draw it inside out.
+bool anyFigureNotPositive(const Readings& readings) {
+    return readings.of(Input::Vertical).value <= 0 || readings.of(Input::Horizontal).value <= 0 ||
+           readings.of(Input::Depth).value < 0;
+}
+
+std::optional<Status> unreadableField(const std::array<std::string_view, 3>& texts,
+                                      std::string_view separator, const Readings& readings) {
+    if (const auto field = readings.first(TextKind::NotANumber)) {
+        const auto text = texts[static_cast<std::size_t>(*field)];
+        return Status{StatusKind::NotANumber, field,
+                      numeric_text::hasOtherSeparator(text, separator)};
+    }
+    if (const auto field = readings.first(TextKind::OutOfRange))
+        return Status{StatusKind::OutOfRange, field, false};
+    return std::nullopt;
+}
+
+}  // namespace
+
+Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_view separator,
+                      const HandlerOutcome& outcome) {
+    Readings readings;
+    for (const Input input : kInputs) {
+        const auto index = static_cast<std::size_t>(input);
+        readings.fields[index] = numeric_text::classify(texts[index], separator);
+    }
+    if (auto unreadable = unreadableField(texts, separator, readings))
+        return *unreadable;
+    if (outcome.failure && !outcome.resultWritten) {
+        // Only the depth divides: 0/0 and x/0 both come from a depth of 0.
+        return only(*outcome.failure == FailureKind::Overflow ? StatusKind::TooLarge
+                                                              : StatusKind::ZeroDepth);
+    }
+    if (readings.first(TextKind::Beginning))
+        return only(StatusKind::Editing);
+    // All three are numbers and the handler ran past the result.
+    assert(outcome.resultWritten);
+    if (anyFigureNotPositive(readings))
+        return only(StatusKind::NotPositive);
+    if (outcome.failure)
+        return only(StatusKind::DrawingTooLarge);
+    return only(StatusKind::Current);
+}
+
+}  // namespace lnb

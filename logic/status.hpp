@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "calc_failure.hpp"
+
+namespace lnb {
+
+// The three input fields, in tab order.
+enum class Input { Vertical, Horizontal, Depth };
+inline constexpr std::array<Input, 3> kInputs{Input::Vertical, Input::Horizontal, Input::Depth};
+
+// Whether the result follows the figures as they stand, or why not. Listed
+// from the most to the least urgent: when several apply, the first one wins.
+enum class StatusKind {
+    NotANumber,       // a field holds text that can never become a number
+    OutOfRange,       // a field holds a number too large or too small to read
+    ZeroDepth,        // the recalculation divided by a depth of 0; the last result stays
+    TooLarge,         // an overflow stopped the handler before the result; the last result stays
+    Editing,          // a field is empty or holds the beginning of a number
+    NotPositive,      // computed as the rules say, but a figure is negative or a diameter 0
+    DrawingTooLarge,  // the result is new, but a picture could not follow it
+    Current,          // the result and the drawing follow the figures
+};
+
+struct Status {
+    StatusKind kind = StatusKind::Current;
+    std::optional<Input> field;  // NotANumber and OutOfRange: the field concerned
+    bool otherSeparatorTyped =
+        false;  // NotANumber: "." typed where the locale has ",", or the reverse
+
+    // The result shown is the one the figures give: the window shows it as current.
+    bool resultIsCurrent() const {
+        return kind == StatusKind::Current || kind == StatusKind::DrawingTooLarge;
+    }
+    bool operator==(const Status&) const = default;
+};
+
+// What the last handler met.
+struct HandlerOutcome {
+    std::optional<FailureKind> failure;
+    bool resultWritten = false;  // the result field took a new text before any failure
+};
+
+// The status after a handler, from the three input texts (in kInputs order).
+Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_view separator,
+                      const HandlerOutcome& outcome);
+
+}  // namespace lnb

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "application.hpp"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "build_config.hpp"
+#include "icon_xpm.h"
+#include "quit_after_first_paint.hpp"
+#include "texts.hpp"
+
+namespace lnb {
+namespace {
+
+bool environmentNames(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+QtMessageHandler previousHandler = nullptr;
+
+void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        reportNoGraphicalDisplay();
+        std::_Exit(1);
+    }
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+}  // namespace
+
+// A platform chosen by hand is trusted; otherwise Linux needs X11 or Wayland.
+bool findsGraphicalDisplay(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "-display") == 0)
+            return true;
+    }
+    return environmentNames("QT_QPA_PLATFORM") || environmentNames("DISPLAY") ||
+           environmentNames("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+void reportNoGraphicalDisplay() {
+    std::fwrite(texts::kNoDisplay.data(), 1, texts::kNoDisplay.size(), stderr);
+}
+
+NoDisplayGuard::NoDisplayGuard() {
+    previousHandler = qInstallMessageHandler(endOnFatalMessage);
+}
+
+NoDisplayGuard::~NoDisplayGuard() {
+    qInstallMessageHandler(previousHandler);
+}
+
+void describeApplication() {
+    // Also the window class on X11, which the desktop entry names.
+    QApplication::setApplicationName(QStringLiteral(DISTANCIA_PROGRAM_NAME));
+    QApplication::setApplicationVersion(QStringLiteral(DISTANCIA_VERSION_TEXT));
+    // Lets the desktop match the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));
+}
+
+void quitAfterFirstPaintWhenMeasured(QWidget& window) {
+    if (qEnvironmentVariableIsSet("DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT"))
+        window.installEventFilter(new QuitAfterFirstPaint(&window));
+}
+
+// Drawn pixel for pixel at 16 and 32 pixels and enlarged without smoothing,
+// so that its steps stay sharp. XPM arrays need no image plugin, which would
+// cost more at start-up than drawing the whole window.
+QIcon programIcon() {
+    const QImage small(kIcon16);
+    const QImage large(kIcon32);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(small));
+    icon.addPixmap(QPixmap::fromImage(large));
+    for (const int factor : {2, 4})
+        icon.addPixmap(QPixmap::fromImage(large.scaled(large.size() * factor)));
+    return icon;
+}
+
+}  // namespace lnb

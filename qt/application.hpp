@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QIcon>
+
+class QWidget;
+
+namespace lnb {
+
+// Before Qt starts: whether a platform can show the window. Without one, Qt
+// would abort with advice to reinstall; the program says so plainly instead.
+bool findsGraphicalDisplay(int argc, char* argv[]);
+void reportNoGraphicalDisplay();
+
+// While the application object is created: a display that is named but does
+// not answer ends the program with the same plain words, exit status 1.
+class NoDisplayGuard {
+  public:
+    NoDisplayGuard();
+    ~NoDisplayGuard();
+    NoDisplayGuard(const NoDisplayGuard&) = delete;
+    NoDisplayGuard& operator=(const NoDisplayGuard&) = delete;
+};
+
+// Name, version, desktop id and icon, as the desktop and the user see them.
+void describeApplication();
+
+QIcon programIcon();
+
+// For the start-up benchmark: with DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT set in
+// the environment, the program ends once `window` has painted its first frame.
+void quitAfterFirstPaintWhenMeasured(QWidget& window);
+
+}  // namespace lnb

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frame.hpp"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace lnb {
+namespace {
+
+constexpr int kCaptionIndent = 8;   // pixels from the frame's left edge
+constexpr int kCaptionPadding = 2;  // back colour either side of the caption
+
+}  // namespace
+
+Frame::Frame(const QString& caption, QWidget* parent)
+    : QWidget(parent), caption_(new QLabel(caption, this)) {
+    setAutoFillBackground(true);
+    setAccessibleName(caption);
+    caption_->setAutoFillBackground(true);  // hides the border's top line behind it
+    caption_->setContentsMargins(kCaptionPadding, 0, kCaptionPadding, 0);
+    caption_->move(kCaptionIndent, 0);
+}
+
+void Frame::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const int borderTop = QFontMetrics(font()).height() / 2;
+    const QRect border = rect().adjusted(0, borderTop, -1, -1);
+
+    // Etched: a dark line with a light one just inside it.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+}
+
+// The caption follows the frame's font.
+void Frame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        caption_->adjustSize();
+    QWidget::changeEvent(event);
+}
+
+}  // namespace lnb

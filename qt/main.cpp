@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <optional>
+
+#include "application.hpp"
+#include "frm_main.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!lnb::findsGraphicalDisplay(argc, argv)) {
+        lnb::reportNoGraphicalDisplay();
+        return 1;
+    }
+    std::optional<lnb::NoDisplayGuard> guard(std::in_place);
+    QApplication application(argc, argv);
+    guard.reset();
+    lnb::describeApplication();
+    lnb::FrmMain frmMain;
+    frmMain.Form_Load();
+    frmMain.show();
+    lnb::quitAfterFirstPaintWhenMeasured(frmMain);
+    return QApplication::exec();
+}

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cmath>
+
+#include "window_test_support.hpp"
+
+using namespace lnb::testing;
+
+namespace {
+
+bool everyRectangleFinite(const lnb::WindowState& state) {
+    for (const lnb::Rect& r : state.pictureRects()) {
+        if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
+            !std::isfinite(r.height))
+            return false;
+    }
+    return true;
+}
+
+QStringList alternatingHugeAndTiny() {
+    QStringList texts;
+    for (int i = 0; i < 40; ++i) texts << (i % 2 ? "1e-30" : "1e30") << (i % 3 ? "3e38" : "1e-45");
+    return texts;
+}
+
+}  // namespace
+
+class RobustnessTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { QLocale::setDefault(kPointLocale); }
+
+    // Whatever is pasted, the window keeps working: the last result is the
+    // one its figures give, and no picture ever gets an infinite rectangle.
+    void anythingPastedLeavesAWorkingWindow_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("current");
+        QTest::newRow("100 000 digits") << kPointLocale << "txtHorizontal"
+                                        << QStringList{QString(100000, '7')} << "40" << false;
+        QTest::newRow("100 000 digits, then 90")
+            << kPointLocale << "txtHorizontal" << QStringList{QString(100000, '7'), "90"}
+            << "45.15625" << true;
+        QTest::newRow("control characters")
+            << kPointLocale << "txtVertical" << QStringList{"\t80\r\n", QString("8\u00010")} << "40"
+            << false;
+        QTest::newRow("ñ") << kPointLocale << "txtProfundidad" << QStringList{"ñ"} << "40" << false;
+        QTest::newRow("emoji") << kCommaLocale << "txtProfundidad"
+                               << QStringList{QString::fromUtf8("1\xF0\x9F\x98\x80")} << "40"
+                               << false;
+        QTest::newRow("1e400") << kPointLocale << "txtVertical" << QStringList{"1e400"} << "40"
+                               << false;
+        QTest::newRow("-0") << kPointLocale << "txtHorizontal" << QStringList{"-0"} << "10"
+                            << false;
+        QTest::newRow("1,5 with a point")
+            << kPointLocale << "txtProfundidad" << QStringList{"1,5"} << "40" << false;
+        QTest::newRow("huge and tiny, then 10")
+            << kPointLocale << "txtProfundidad" << (alternatingHugeAndTiny() << "10") << "40"
+            << true;
+        QTest::newRow("huge and tiny diameters, then 80")
+            << kCommaLocale << "txtVertical" << (alternatingHugeAndTiny() << "80") << "40" << true;
+    }
+
+    void anythingPastedLeavesAWorkingWindow() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, field);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, result);
+        QFETCH(bool, current);
+        const auto window = startWindow(locale);
+        for (const QString& text : texts) {
+            paste(child(*window, qPrintable(field)), text);
+            QVERIFY2(everyRectangleFinite(window->logic()), qPrintable(text.left(40)));
+            QVERIFY(!window->grab().isNull());
+        }
+        QCOMPARE(child(*window, "txtDistancia")->text(), result);
+        QCOMPARE(window->resultIsCurrent(), current);
+        // Still answering the keyboard: typing a good horizontal figure
+        // recomputes unless another field still holds no number.
+        retype(child(*window, "txtHorizontal"), "60");
+        QCOMPARE(window->resultIsCurrent(), current || field == "txtHorizontal");
+        if (window->resultIsCurrent())
+            QCOMPARE(child(*window, "txtDistancia")->text(), "30" + locale.decimalPoint() + "625");
+    }
+};
+
+int main(int argc, char* argv[]) {
+    return runHeadless<RobustnessTest>(argc, argv);
+}
+
+#include "robustness_test.moc"
