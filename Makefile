@@ -1,4 +1,7 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper around CMake: `make test` and `make run` work on a fresh Debian/Ubuntu machine.
+# Only they (and the targets that need extra tools) install packages; `make
+# build` uses what is there.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 # Warnings are errors in CI (which sets CI=true) and warnings elsewhere.
@@ -12,16 +15,20 @@ all: build
 deps:
 	scripts/install-deps
 
-configure: deps
+configure:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DDISTANCIA_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	$(BUILD_DIR)/app/distancia-lnb
+run:
+	scripts/install-deps
+	$(MAKE) build
+	$(BUILD_DIR)/qt/distancia-lnb
 
-test: build
+test:
+	scripts/install-deps
+	$(MAKE) build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -54,7 +61,7 @@ fuzz:
 BENCH_DIR ?= build-bench
 bench:
 	scripts/install-deps bench
-	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDISTANCIA_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window
 	python3 bench/run.py $(BENCH_DIR)
 
