@@ -113,6 +113,8 @@ QRadioButton* createOption(QWidget* parent, const design::Control& control) {
     const QColor text = units::toQColor(*control.foreColour, palette);
     palette.setColor(QPalette::Active, QPalette::WindowText, text);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
     option->setPalette(palette);
     setBackground(option, units::toQColor(*control.backColour, option->palette()));
     return option;
