@@ -2,6 +2,7 @@
 #include "texts.hpp"
 
 #include "build_config.hpp"
+#include "numeric_text.hpp"
 #include "window_design.hpp"
 
 namespace lnb::texts {
@@ -17,6 +18,13 @@ std::string notANumber(const Status& status, std::string_view separator) {
     if (status.otherSeparatorTyped)
         text += " (decimales con «" + std::string(separator) + "»)";
     return text + ".";
+}
+
+// Neutral information for a current result, in the locale's notation.
+std::string dishReading(const DishReading& reading, std::string_view separator) {
+    if (reading.shape == DishReading::Shape::Centred)
+        return "Relación f/D: " + numeric_text::writeFixed(reading.value, 2, separator);
+    return "Ángulo de offset: " + numeric_text::writeFixed(reading.value, 1, separator) + "°";
 }
 
 }  // namespace
@@ -35,8 +43,11 @@ StatusLine statusLine(const Status& status, std::string_view separator) {
             return {"Las medidas deben ser positivas.", true};
         case StatusKind::DrawingTooLarge:
             return {"El dibujo no puede seguir medidas tan grandes.", true};
-        case StatusKind::Editing:
         case StatusKind::Current:
+            if (status.reading)
+                return {dishReading(*status.reading, separator), false};
+            break;
+        case StatusKind::Editing:
             break;
     }
     return {"", false};

@@ -11,8 +11,10 @@
 // of the design's controls are in the design table.
 namespace lnb::texts {
 
-// The line under the result for a status: why the result is not current, or
-// nothing. `separator` is the locale's decimal separator.
+// The line under the result for a status: why the result is not current; for
+// a current result what installers read next to it (f/D or the offset angle);
+// or nothing while a figure is being typed. `separator` is the locale's
+// decimal separator.
 struct StatusLine {
     std::string text;  // empty: nothing to say
     bool isMessage;    // a message (drawn in the status line's colour), or information

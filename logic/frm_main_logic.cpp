@@ -85,7 +85,7 @@ void FrmMainLogic::run(void (FrmMainLogic::*steps)()) {
         failure_ = failure;
     }
     const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind()) : std::nullopt,
-                                 resultWritten_};
+                                 resultWritten_, resultWritten_ ? read(txtDistancia) : 0.0};
     status_ = evaluateStatus({txtVertical.Text, txtHorizontal.Text, txtProfundidad.Text},
                              separator_, outcome);
 }

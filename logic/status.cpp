@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status.hpp"
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
+#include <numbers>
 
 #include "numeric_text.hpp"
 
@@ -26,6 +29,8 @@ struct Readings {
     }
 };
 
+constexpr double kCentredTolerance = 0.02;  // diameters this close make a centred dish
+
 Status only(StatusKind kind) {
     Status status;
     status.kind = kind;
@@ -43,10 +48,10 @@ std::optional<Status> unreadableField(const std::array<std::string_view, 3>& tex
     if (const auto field = readings.first(TextKind::NotANumber)) {
         const auto text = texts[static_cast<std::size_t>(*field)];
         return Status{StatusKind::NotANumber, field,
-                      numeric_text::hasOtherSeparator(text, separator)};
+                      numeric_text::hasOtherSeparator(text, separator), std::nullopt};
     }
     if (const auto field = readings.first(TextKind::OutOfRange))
-        return Status{StatusKind::OutOfRange, field, false};
+        return Status{StatusKind::OutOfRange, field, false, std::nullopt};
     return std::nullopt;
 }
 
@@ -74,7 +79,18 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
         return only(StatusKind::NotPositive);
     if (outcome.failure)
         return only(StatusKind::DrawingTooLarge);
-    return only(StatusKind::Current);
+    Status current = only(StatusKind::Current);
+    current.reading = readDish(readings.of(Input::Vertical).value,
+                               readings.of(Input::Horizontal).value, outcome.result);
+    return current;
+}
+
+DishReading readDish(double vertical, double horizontal, double focalDistance) {
+    const double longer = std::max(vertical, horizontal);
+    const double shorter = std::min(vertical, horizontal);
+    if (longer - shorter <= kCentredTolerance * longer)
+        return {DishReading::Shape::Centred, focalDistance / ((vertical + horizontal) / 2)};
+    return {DishReading::Shape::Offset, std::acos(shorter / longer) * 180 / std::numbers::pi};
 }
 
 }  // namespace lnb

@@ -26,11 +26,27 @@ enum class StatusKind {
     Current,          // the result and the drawing follow the figures
 };
 
+// What installers read next to the distance, from the same three figures.
+struct DishReading {
+    enum class Shape {
+        Centred,  // the diameters within 2 % of each other: `value` is f/D
+        Offset,   // taller than wide or the reverse: `value` is the offset angle in degrees
+    };
+    Shape shape;
+    double value;
+    bool operator==(const DishReading&) const = default;
+};
+
+// f/D of a centred dish (the result over the mean diameter), or the offset
+// angle θ of an offset one, cos θ = short diameter / long diameter.
+DishReading readDish(double vertical, double horizontal, double focalDistance);
+
 struct Status {
     StatusKind kind = StatusKind::Current;
     std::optional<Input> field;  // NotANumber and OutOfRange: the field concerned
-    bool otherSeparatorTyped =
-        false;  // NotANumber: "." typed where the locale has ",", or the reverse
+    // NotANumber: "." typed where the locale has ",", or the reverse.
+    bool otherSeparatorTyped = false;
+    std::optional<DishReading> reading;  // Current: what the figures give besides the result
 
     // The result shown is the one the figures give: the window shows it as current.
     bool resultIsCurrent() const {
@@ -43,6 +59,7 @@ struct Status {
 struct HandlerOutcome {
     std::optional<FailureKind> failure;
     bool resultWritten = false;  // the result field took a new text before any failure
+    double result = 0.0;         // the result as written, when it was
 };
 
 // The status after a handler, from the three input texts (in kInputs order).

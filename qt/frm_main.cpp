@@ -302,7 +302,7 @@ void FrmMain::showResult() {
     txtDistancia_->setCursorPosition(0);
 }
 
-QString FrmMain::message() const {
+QString FrmMain::statusLine() const {
     return lblAviso_->text();
 }
 

@@ -30,8 +30,9 @@ class FrmMain : public QWidget {
     void Form_Load();
 
     const FrmMainLogic& logic() const { return logic_; }
-    // The line under the result: a message, or empty.
-    QString message() const;
+    // The line under the result: a message, what installers read next to a
+    // current result, or nothing.
+    QString statusLine() const;
     bool resultIsCurrent() const { return logic_.status().resultIsCurrent(); }
 
   protected:

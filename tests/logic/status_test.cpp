@@ -47,8 +47,25 @@ constexpr auto p = Input::Depth;
 INSTANTIATE_TEST_SUITE_P(
     Rows, StatusAfterTyping,
     testing::Values(
-        StatusRow{".", {{H, "90"}}, StatusKind::Current, "45.15625", ""},
-        StatusRow{",", {{H, "80,5"}}, StatusKind::Current, "40,250390625", ""},
+        // current: what installers read next to the distance
+        StatusRow{".", {{H, "90"}}, StatusKind::Current, "45.15625", "Ángulo de offset: 27.3°"},
+        StatusRow{",", {{H, "80,5"}}, StatusKind::Current, "40,250390625", "Relación f/D: 0,50"},
+        StatusRow{",", {}, StatusKind::Current, "40", "Relación f/D: 0,50"},
+        StatusRow{".", {}, StatusKind::Current, "40", "Relación f/D: 0.50"},
+        StatusRow{".",
+                  {{V, "65"}, {H, "60"}, {p, "5.77"}},
+                  StatusKind::Current,
+                  "42.3120667244367",
+                  "Ángulo de offset: 22.6°"},
+        StatusRow{".",
+                  {{V, "120"}, {H, "120"}, {p, "24"}},
+                  StatusKind::Current,
+                  "37.5",
+                  "Relación f/D: 0.31"},
+        StatusRow{".", {{H, "81.6"}}, StatusKind::Current, "40.804", "Relación f/D: 0.51"},
+        StatusRow{
+            ".", {{H, "81.7"}}, StatusKind::Current, "40.854515625", "Ángulo de offset: 11.7°"},
+        StatusRow{".", {{p, "0"}, {p, "10"}}, StatusKind::Current, "40", "Relación f/D: 0.50"},
         // mid-edit: the last result stays, nothing is said
         StatusRow{".", {{H, ""}}, StatusKind::Editing, "40", ""},
         StatusRow{".", {{V, "1e"}}, StatusKind::Editing, "40", ""},
@@ -123,13 +140,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "Las medidas son demasiado grandes."},
         StatusRow{".", {{p, "-10"}, {V, ""}}, StatusKind::Editing, "-40", ""},
         // a depth typed after "0" recovers
-        StatusRow{".", {{p, "0"}, {p, "0.5"}}, StatusKind::Current, "800", ""}));
-
-TEST(Status, LoadOfTheExampleFiguresIsCurrent) {
-    lnb::FrmMainLogic frm(",");
-    frm.Form_Load();
-    EXPECT_TRUE(frm.status().resultIsCurrent());
-    EXPECT_EQ(lnb::texts::statusLine(frm.status(), ",").text, "");
-}
+        StatusRow{".", {{p, "0"}, {p, "0.5"}}, StatusKind::Current, "800", "Relación f/D: 10.00"}));
 
 }  // namespace

@@ -28,7 +28,7 @@ class FrmMainTest : public QObject {
         QVERIFY(child(*window, "txtMedProfundidad")->isHidden());
         QVERIFY(!child(*window, "txtDistancia")->isEnabled());
         QCOMPARE(child(*window, "txtDistancia")->focusPolicy(), Qt::NoFocus);
-        QVERIFY(window->message().isEmpty());
+        QCOMPARE(window->statusLine(), QString("Relación f/D: 0.50"));
     }
 
     // What each status shows, in both locales: the result, its colour, the
@@ -39,14 +39,15 @@ class FrmMainTest : public QObject {
         QTest::addColumn<QStringList>("texts");  // pasted one after the other
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("current");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("line");  // under the result
         for (const QLocale& locale : {kPointLocale, kCommaLocale}) {
             const QString d = locale.decimalPoint();
             const QString other = d == "." ? "," : ".";
             auto row = [&locale](const char* name) -> QTestData& {
                 return QTest::addRow("%s, '%s'", name, qPrintable(locale.decimalPoint())) << locale;
             };
-            row("90") << "txtHorizontal" << QStringList{"90"} << "45" + d + "15625" << true << "";
+            row("90") << "txtHorizontal" << QStringList{"90"} << "45" + d + "15625" << true
+                      << "Ángulo de offset: 27" + d + "3°";
             row("mid-edit: empty") << "txtHorizontal" << QStringList{""} << "40" << false << "";
             row("mid-edit: 1e") << "txtVertical" << QStringList{"1e"} << "40" << false << "";
             row("letters") << "txtProfundidad" << QStringList{"abc"} << "40" << false
@@ -60,8 +61,8 @@ class FrmMainTest : public QObject {
                             << "Las medidas deben ser positivas.";
             row("depth 0") << "txtProfundidad" << QStringList{"0"} << "40" << false
                            << "La profundidad no puede ser 0.";
-            row("depth 0 then 0.5")
-                << "txtProfundidad" << QStringList{"0", "0" + d + "5"} << "800" << true << "";
+            row("depth 0 then 0.5") << "txtProfundidad" << QStringList{"0", "0" + d + "5"} << "800"
+                                    << true << "Relación f/D: 10" + d + "00";
             row("too large") << "txtVertical" << QStringList{"1e300"} << "40" << false
                              << "Las medidas son demasiado grandes.";
             row("drawing cannot follow")
@@ -76,15 +77,20 @@ class FrmMainTest : public QObject {
         QFETCH(QStringList, texts);
         QFETCH(QString, result);
         QFETCH(bool, current);
-        QFETCH(QString, message);
+        QFETCH(QString, line);
         const auto window = startWindow(locale);
         for (const QString& text : texts) paste(child(*window, qPrintable(field)), text);
         const QLineEdit* shown = child(*window, "txtDistancia");
         QCOMPARE(shown->text(), result);
         QCOMPARE(window->resultIsCurrent(), current);
         QCOMPARE(isBlueish(shown->palette().color(QPalette::Disabled, QPalette::Text)), current);
-        QCOMPARE(window->message(), message);
-        QCOMPARE(shown->accessibleDescription(), message);
+        QCOMPARE(window->statusLine(), line);
+        QCOMPARE(shown->accessibleDescription(), line);
+        // Information never looks like a warning.
+        const bool information = line.startsWith("Relación") || line.startsWith("Ángulo");
+        const QColor colour =
+            child<QLabel>(*window, "lblAviso")->palette().color(QPalette::WindowText);
+        QCOMPARE(colour.red() > 120 && colour.green() < 60, !line.isEmpty() && !information);
     }
 
     // A depth typed key by key passes through "0"; the result recovers.
@@ -93,10 +99,10 @@ class FrmMainTest : public QObject {
         retype(child(*window, "txtHorizontal"), "90");
         auto* depth = child(*window, "txtProfundidad");
         retype(depth, "0");
-        QCOMPARE(window->message(), QString("La profundidad no puede ser 0."));
+        QCOMPARE(window->statusLine(), QString("La profundidad no puede ser 0."));
         QTest::keyClicks(depth, ".5");
         QCOMPARE(child(*window, "txtDistancia")->text(), QString("903.125"));
-        QVERIFY(window->message().isEmpty());
+        QCOMPARE(window->statusLine(), QString("Ángulo de offset: 27.3°"));
         QVERIFY(window->resultIsCurrent());
     }
 

@@ -58,14 +58,19 @@ class UsabilityTest : public QObject {
         QTest::addColumn<Typing>("typing");
         QTest::addColumn<QString>("vertical");
         QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("line");
         QTest::newRow("keypad 8 0 decimal 5, ','") << kCommaLocale << Typing::Keypad << "80,5"
-                                                   << "40,250390625";
+                                                   << "40,250390625"
+                                                   << "Relación f/D: 0,50";
         QTest::newRow("keypad 8 0 decimal 5, '.'") << kPointLocale << Typing::Keypad << "80.5"
-                                                   << "40.250390625";
+                                                   << "40.250390625"
+                                                   << "Relación f/D: 0.50";
         QTest::newRow("paste \"80,5\\n\"") << kCommaLocale << Typing::PasteWithLineBreak << "80,5"
-                                           << "40,250390625";
+                                           << "40,250390625"
+                                           << "Relación f/D: 0,50";
         QTest::newRow("9, undo, Ctrl+Y") << kPointLocale << Typing::RedoWithCtrlY << "9"
-                                         << "12.3765625";
+                                         << "12.3765625"
+                                         << "Ángulo de offset: 83.5°";
     }
 
     void typesAsPeopleDo() {
@@ -73,6 +78,7 @@ class UsabilityTest : public QObject {
         QFETCH(Typing, typing);
         QFETCH(QString, vertical);
         QFETCH(QString, result);
+        QFETCH(QString, line);
         const auto window = startWindow(locale);
         auto* field = child(*window, "txtVertical");  // focused, its "80" selected
         switch (typing) {
@@ -94,7 +100,7 @@ class UsabilityTest : public QObject {
         QCOMPARE(field->text(), vertical);
         QCOMPARE(child(*window, "txtDistancia")->text(), result);
         QVERIFY(window->resultIsCurrent());
-        QVERIFY(window->message().isEmpty());
+        QCOMPARE(window->statusLine(), line);
     }
 
     void rightClickCopiesTheResult() {

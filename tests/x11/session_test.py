@@ -120,24 +120,29 @@ def status_rows(d):
     """Typed key by key, a figure passes through its beginnings: "1e300" is
     also 1 and 1e3 and 1e30 on its way, and the last result they gave stays."""
     o = "." if d == "," else ","
-    # field, typed, result, blue, message
+    centred = f"Relación f/D: 0{d}50"
+    # field, typed, result, blue, the line under the result
     return [
-        ("Vertical", "80", "40", True, ""),
-        ("Horizontal", "90", f"45{d}15625", True, ""),
-        ("Horizontal", "80", "40", True, ""),
+        ("Vertical", "80", "40", True, centred),
+        ("Horizontal", "90", f"45{d}15625", True, f"Ángulo de offset: 27{d}3°"),
+        ("Horizontal", "80", "40", True, centred),
         ("Vertical", "1e", f"10{d}2515625", False, ""),
         ("Vertical", "abc", f"10{d}2515625", False, "Escriba un número en «Vertical»."),
         ("Vertical", f"1{o}5", f"10{d}2515625", False,
          f"Escriba un número en «Vertical» (decimales con «{d}»)."),
         ("Vertical", "1e400", "158760", False,
          "El número en «Vertical» es demasiado grande o pequeño."),
-        ("Vertical", "80", "40", True, ""),
+        ("Vertical", "80", "40", True, centred),
         ("Profundidad", "-10", "-40", False, "Las medidas deben ser positivas."),
         ("Profundidad", "0", "-40", False, "La profundidad no puede ser 0."),
-        ("Profundidad", "10", "40", True, ""),
+        ("Profundidad", "10", "40", True, centred),
         ("Vertical", "1e300", f"1{d}5625E+57", False, "Las medidas son demasiado grandes."),
         ("Vertical", "1e30", f"1{d}5625E+57", True,
          "El dibujo no puede seguir medidas tan grandes."),
+        # an offset dish as installers measure one
+        ("Vertical", "65", f"32{d}8515625", True, f"Ángulo de offset: 35{d}7°"),
+        ("Horizontal", "60", f"24{d}4140625", True, f"Ángulo de offset: 22{d}6°"),
+        ("Profundidad", f"5{d}77", f"42{d}3120667244367", True, f"Ángulo de offset: 22{d}6°"),
     ]
 
 
