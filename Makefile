@@ -8,7 +8,7 @@ BUILD_TYPE ?= RelWithDebInfo
 WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean
+.PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows test-windows
 
 all: build
 
@@ -59,14 +59,28 @@ fuzz:
 # Release build of the program and the benchmarks; prints the table and
 # writes bench/results.md.
 BENCH_DIR ?= build-bench
-bench:
+bench: windows
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDISTANCIA_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window
-	python3 bench/run.py $(BENCH_DIR)
+	python3 bench/run.py $(BENCH_DIR) --windows $(WINDOWS_DIR)
 
 screenshot:
 	scripts/screenshot
 
+# The native Windows program, cross-built with MinGW-w64: dist/windows/ gets
+# the program file. Its tests run under Wine on a virtual X display.
+WINDOWS_DIR ?= build-windows
+windows:
+	scripts/install-deps windows
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=MinSizeRel -DDISTANCIA_WERROR=$(WERROR) -DDISTANCIA_BENCH=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	mkdir -p dist/windows
+	cp $(WINDOWS_DIR)/win32/distancia-lnb.exe dist/windows/
+
+test-windows: windows
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) dist

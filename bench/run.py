@@ -26,6 +26,7 @@ from datetime import date
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
+QUIT_AFTER_FIRST_PAINT = "DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT"  # design/measurement.hpp
 
 
 def google_benchmark(binary, repetitions=10):
@@ -68,31 +69,53 @@ def run_once(command, env):
     return elapsed, usage.ru_maxrss / 1024
 
 
-def whole_process(build, runs):
+def alternated(programs, env, runs):
+    """{name: (median ms, median MiB)} of the programs run in turn, in a new
+    random order each round, after one warming run each."""
+    samples = {name: [] for name in programs}
+    for command in programs.values():
+        run_once(command, env)
+    for _ in range(runs):
+        order = list(programs)
+        random.shuffle(order)
+        for name in order:
+            samples[name].append(run_once(programs[name], env))
+    return {name: (statistics.median(t for t, _ in s), statistics.median(m for _, m in s))
+            for name, s in samples.items()}
+
+
+def whole_process(build, windows_build, runs):
     server, display = start_x_server()
-    env = {**os.environ, "DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT": "1"}
+    env = {**os.environ, QUIT_AFTER_FIRST_PAINT: "1"}
     env.pop("QT_QPA_PLATFORM", None)
     if display:
         env["DISPLAY"] = display
     else:
         env["QT_QPA_PLATFORM"] = "offscreen"
-    programs = {"program": [str(build / "qt" / "distancia-lnb")],
-                "floor": [str(build / "bench" / "bare_window")]}
-    samples = {name: [] for name in programs}
     try:
-        for command in programs.values():  # warm the file cache first
-            run_once(command, env)
-        for _ in range(runs):
-            order = list(programs)
-            random.shuffle(order)
-            for name in order:
-                samples[name].append(run_once(programs[name], env))
+        linux = alternated({"program": [str(build / "qt" / "distancia-lnb")],
+                            "floor": [str(build / "bench" / "bare_window")]}, env, runs)
+        windows = windows_under_wine(windows_build, env, runs) if display and windows_build else None
     finally:
         if server:
             server.terminate()
-    medians = {name: (statistics.median(t for t, _ in s), statistics.median(m for _, m in s))
-               for name, s in samples.items()}
-    return medians, ("Xvfb" if display else "offscreen")
+    return linux, windows, ("Xvfb" if display else "offscreen")
+
+
+def windows_under_wine(windows_build, env, runs):
+    """The Windows program against a bare Win32 window, both under one
+    persistent Wine server (so that neither pays for starting Wine itself)."""
+    env = {**env, "WINEPREFIX": str(windows_build / "wine"), "WINEDEBUG": "-all"}
+    quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    subprocess.run(["wineboot", "-i"], env=env, check=True, **quiet)
+    subprocess.run(["wineserver", "-k"], env=env, **quiet)
+    subprocess.run(["wineserver", "-p"], env=env, check=True, **quiet)
+    try:
+        return alternated({"program": ["wine", str(windows_build / "win32" / "distancia-lnb.exe")],
+                           "floor": ["wine", str(windows_build / "bench" / "bare_window.exe")]},
+                          env, runs)
+    finally:
+        subprocess.run(["wineserver", "-k"], env=env, **quiet)
 
 
 def machine():
@@ -111,12 +134,14 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build", type=Path)
     parser.add_argument("--runs", type=int, default=30)
+    parser.add_argument("--windows", type=Path, help="the Windows build, for its start-up row")
     args = parser.parse_args()
     build = args.build.resolve()
+    windows_build = args.windows.resolve() if args.windows else None
 
     core = google_benchmark(build / "bench" / "core_bench")
     window = google_benchmark(build / "bench" / "window_bench")
-    process, server = whole_process(build, args.runs)
+    process, windows, server = whole_process(build, windows_build, args.runs)
 
     rows = []
     for name, us in core.items():
@@ -133,6 +158,18 @@ def main():
     rows.append(("peak memory, program", f"{program_mib:.1f} MiB", "", None))
     rows.append(("peak memory, bare Qt window", f"{floor_mib:.1f} MiB", "", None))
     rows.append(("peak memory ratio", f"{memory_ratio:.2f}", "≤ 1.15", memory_ratio <= 1.15))
+    if windows:
+        (exe_ms, _), (bare_ms, _) = windows["program"], windows["floor"]
+        exe = windows_build / "win32" / "distancia-lnb.exe"
+        rows.append(("Windows start-up to first paint under Wine, program", f"{exe_ms:.1f} ms",
+                     "", None))
+        rows.append(("Windows start-up to first paint under Wine, bare Win32 window",
+                     f"{bare_ms:.1f} ms", "", None))
+        rows.append(("Windows start-up ratio", f"{exe_ms / bare_ms:.2f}", "≤ 1.15",
+                     exe_ms / bare_ms <= 1.15))
+        size = exe.stat().st_size
+        rows.append(("Windows program file", f"{size / 1024:.0f} KiB", "≤ 1024 KiB",
+                     size <= 1 << 20))
 
     lines = [
         "# Benchmark results",

@@ -108,6 +108,11 @@ struct Place {
 };
 Place placeInWindow(const Control& control);
 
+// A frame's caption sits this far in from its left edge, on the frame's back
+// colour with this much of it either side (twips).
+inline constexpr int kFrameCaptionIndent = 120;
+inline constexpr int kFrameCaptionPadding = 30;
+
 // Where the window tells the user why the result is not current, or what else
 // the figures give: a line of ours under the result, not one of the design's
 // sixteen controls (its id is the window's). Messages take its fore colour;

@@ -11,6 +11,7 @@
 
 #include "build_config.hpp"
 #include "icon_xpm.h"
+#include "measurement.hpp"
 #include "quit_after_first_paint.hpp"
 #include "texts.hpp"
 
@@ -72,7 +73,7 @@ void describeApplication() {
 }
 
 void quitAfterFirstPaintWhenMeasured(QWidget& window) {
-    if (qEnvironmentVariableIsSet("DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT"))
+    if (qEnvironmentVariableIsSet(kQuitAfterFirstPaint))
         window.installEventFilter(new QuitAfterFirstPaint(&window));
 }
 

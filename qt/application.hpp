@@ -27,8 +27,8 @@ void describeApplication();
 
 QIcon programIcon();
 
-// For the start-up benchmark: with DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT set in
-// the environment, the program ends once `window` has painted its first frame.
+// For the start-up benchmark: with kQuitAfterFirstPaint set in the
+// environment, the program ends once `window` has painted its first frame.
 void quitAfterFirstPaintWhenMeasured(QWidget& window);
 
 }  // namespace lnb

@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "units.hpp"
+
 namespace lnb {
 namespace {
 
-constexpr int kCaptionIndent = 8;   // pixels from the frame's left edge
-constexpr int kCaptionPadding = 2;  // back colour either side of the caption
+const int kCaptionIndent = qRound(units::toPixels(design::kFrameCaptionIndent));
+const int kCaptionPadding = qRound(units::toPixels(design::kFrameCaptionPadding));
 
 }  // namespace
 

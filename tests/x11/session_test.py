@@ -15,32 +15,13 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from desktop_session import check, finish, is_blue, run, screen_pixels, start_display  # noqa: E402
+
 PROGRAM, DESKTOP_ENTRY = sys.argv[1:3]
-failures = []
 
 
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what)
-    if not condition:
-        failures.append(what)
-
-
-def run(*command, **kwargs):
-    return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
-
-
-def start_display():
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=[write],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write)
-    number = os.read(read, 16).decode().strip()
-    os.environ["DISPLAY"] = ":" + number
-    return server
-
-
-def wait_for(find, seconds=10):
+def wait_for(find, seconds=30):
     deadline = time.time() + seconds
     while time.time() < deadline:
         found = find()
@@ -104,12 +85,7 @@ class Window:
     def result_is_blue(self):
         x, y = self.result.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         w, h = self.result.queryComponent().getSize()
-        pixels = run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "txt:-")
-        for line in pixels.splitlines()[1:]:
-            r, g, b = (int(v) for v in line.split("(")[1].split(")")[0].split(",")[:3])
-            if b > 200 and r < 100 and g < 100:
-                return True
-        return False
+        return any(is_blue(rgb) for rgb in screen_pixels(x, y, w, h).values())
 
     def close(self):
         self.process.terminate()
@@ -197,8 +173,7 @@ def main():
         window.close()
     finally:
         server.terminate()
-    if failures:
-        sys.exit(f"{len(failures)} checks failed")
+    finish()
 
 
 if __name__ == "__main__":

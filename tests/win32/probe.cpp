@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drives the running program's window from outside, as assistive tools do:
+// finds it by its class, reads its controls' texts, pastes into them, tells
+// where they are and which has the focus. One command per run:
+//   probe wait | info | alive | clipboard | focus | close
+//   probe text|where|selection NAME
+//   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <string>
+
+#include "control_ids.hpp"
+#include "wide_text.hpp"
+
+namespace {
+
+using lnb::win32::narrow;
+using lnb::win32::widen;
+
+void say(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+HWND mainWindow() {
+    return FindWindowW(L"frmMain", nullptr);
+}
+
+int idOf(const std::wstring& name) {
+    if (name == L"lblAviso")
+        return lnb::win32::kStatusLineId;
+    for (const auto& control : lnb::design::kControls) {
+        if (widen(control.name) == name)
+            return lnb::win32::controlId(control.id);
+    }
+    return -1;
+}
+
+std::wstring nameOf(int id) {
+    for (const auto& control : lnb::design::kControls) {
+        if (lnb::win32::controlId(control.id) == id)
+            return widen(control.name);
+    }
+    return L"?";
+}
+
+std::wstring textOf(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::wstring unescape(const std::wstring& text) {
+    if (text.rfind(L"repeat:", 0) == 0) {
+        const std::size_t colon = text.find(L':', 7);
+        const int count = std::stoi(text.substr(7, colon - 7));
+        std::wstring repeated;
+        for (int i = 0; i < count; ++i) repeated += text.substr(colon + 1);
+        return repeated;
+    }
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const wchar_t kind = text[++i];
+        if (kind == L'n')
+            out += L'\n';
+        else if (kind == L't')
+            out += L'\t';
+        else if (kind == L'r')
+            out += L'\r';
+        else if (kind == L'u') {
+            out += static_cast<wchar_t>(std::stoi(text.substr(i + 1, 4), nullptr, 16));
+            i += 4;
+        } else
+            out += kind;
+    }
+    return out;
+}
+
+void setClipboard(const std::wstring& text) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    text.copy(target, text.size());
+    target[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::wstring clipboard() {
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+int run(HWND window, const std::wstring& command, const std::wstring& name,
+        const std::wstring& argument) {
+    HWND control = name.empty() ? nullptr : GetDlgItem(window, idOf(name));
+    if (command == L"info") {
+        RECT client{};
+        GetClientRect(window, &client);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        say(narrow(textOf(window)));
+        say(std::to_string(client.right) + " " + std::to_string(client.bottom) + " " +
+            std::to_string(origin.x) + " " + std::to_string(origin.y));
+    } else if (command == L"alive") {
+        DWORD_PTR result = 0;
+        const bool answers =
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+        say(answers ? "alive" : "hung");
+    } else if (command == L"focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        say(narrow(nameOf(GetDlgCtrlID(info.hwndFocus))));
+    } else if (command == L"clipboard") {
+        say(narrow(clipboard()));
+    } else if (command == L"close") {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    } else if (command == L"text" && control) {
+        say(narrow(textOf(control)));
+    } else if (command == L"where" && control) {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        say(std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+            std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top));
+    } else if (command == L"selection" && control) {
+        const auto packed = SendMessageW(control, EM_GETSEL, 0, 0);
+        say(std::to_string(LOWORD(packed)) + " " + std::to_string(HIWORD(packed)));
+    } else if (command == L"paste" && control) {
+        setClipboard(unescape(argument));
+        SendMessageW(control, EM_SETSEL, 0, -1);
+        SendMessageW(control, WM_PASTE, 0, 0);
+    } else {
+        say("unknown command");
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (argc < 2)
+        return 2;
+    const std::wstring command = argv[1];
+    HWND window = mainWindow();
+    for (int waited = 0; command == L"wait" && waited < 600; ++waited) {
+        if (window && IsWindowVisible(window))
+            break;
+        Sleep(50);
+        window = mainWindow();
+    }
+    if (!window) {
+        say("no window");
+        return 1;
+    }
+    if (command == L"wait") {
+        say("ready");
+        return 0;
+    }
+    return run(window, command, argc > 2 ? argv[2] : L"", argc > 3 ? argv[3] : L"");
+}

@@ -1,0 +1,261 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The Windows program, black-box, under Wine on a virtual X display: the
+program file's resources and imports, then the running window typed into
+with xdotool, read back with the probe (its controls' texts, the focus) and
+looked at on the screen.
+
+    session_test.py PROGRAM.exe PROBE.exe
+
+WINEPREFIX names a prefix made beforehand (wineboot -i)."""
+
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from desktop_session import check, finish, is_blue, run, screen_pixels, start_display  # noqa: E402
+
+PROGRAM, PROBE = sys.argv[1:3]
+TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
+SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "GDI32.dll", "COMCTL32.dll", "UxTheme.dll",
+               "msvcrt.dll"}
+
+
+def check_program_file():
+    check(os.path.getsize(PROGRAM) <= 1 << 20, f"{os.path.getsize(PROGRAM)} bytes, at most 1 MiB")
+    headers = run("x86_64-w64-mingw32-objdump", "-p", PROGRAM)
+    check("(Windows GUI)" in headers, "GUI subsystem")
+    dlls = {line.split(":")[1].strip() for line in headers.splitlines() if "DLL Name:" in line}
+    check(dlls <= SYSTEM_DLLS, f"imports only system DLLs: {sorted(dlls)}")
+    listing = run("wrestool", "-l", PROGRAM)
+    first_icon = next(line for line in listing.splitlines() if "group_icon" in line)
+    group = subprocess.run(["wrestool", "-x", "--raw", "--type=14", PROGRAM], capture_output=True).stdout
+    check(struct.unpack_from("<HHH", group)[2] == 3, f"icon group of three images: {first_icon}")
+    version = subprocess.run(["wrestool", "-x", "--raw", "--type=16", PROGRAM], capture_output=True).stdout
+    check("--language=3082" in next(line for line in listing.splitlines() if "version" in line),
+          "version record in language 0x0C0A")
+    check("0C0A04B0".encode("utf-16-le") in version and "1.00".encode("utf-16-le") in version,
+          "version 1.00, Spanish, Unicode")
+
+
+class Window:
+    """The program running under Wine in a locale, and the probe beside it."""
+
+    def __init__(self, lang):
+        env = {**os.environ, "LANG": lang, "LC_ALL": lang}
+        self.process = subprocess.Popen(["wine", PROGRAM], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        if self.probe("wait") != "ready":
+            sys.exit("the window did not appear")
+        self.x_window = self.find_x_window()
+        self.title, size = self.probe("info").split("\n")
+        width, height, x, y = (int(v) for v in size.split())
+        self.client = (width, height)
+        self.origin = (x, y)
+
+    @staticmethod
+    def find_x_window():
+        for _ in range(100):
+            found = subprocess.run(["xdotool", "search", "--name", "^Calcula"],
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        sys.exit("the window is not on the display")
+
+    def probe(self, *args):
+        # Through a file: Wine's server and services, when this starts them,
+        # inherit the probe's output and would hold a pipe open.
+        with tempfile.TemporaryFile() as output:
+            subprocess.run(["wine", PROBE, *args], stdout=output, stderr=subprocess.DEVNULL,
+                           check=True)
+            output.seek(0)
+            return output.read().decode().strip()
+
+    def text(self, name):
+        return self.probe("text", name)
+
+    def keys(self, *keys):
+        run("xdotool", "windowfocus", "--sync", self.x_window)
+        run("xdotool", "key", "--delay", "30", *keys)
+        time.sleep(0.3)
+
+    def type(self, text):
+        run("xdotool", "windowfocus", "--sync", self.x_window)
+        run("xdotool", "type", "--delay", "30", "--", text)
+        time.sleep(0.3)
+
+    def paste(self, name, text):
+        self.probe("paste", name, text)
+
+    def pixel(self, x, y, pixels=None):
+        pixels = pixels or screen_pixels(self.origin[0] + x, self.origin[1] + y, 1, 1)
+        return pixels[(self.origin[0] + x, self.origin[1] + y)]
+
+    def result_is_blue(self):
+        x, y, w, h = (int(v) for v in self.probe("where", "txtDistancia").split())
+        return any(is_blue(rgb) for rgb in screen_pixels(x, y, w, h).values())
+
+    def close(self):
+        self.probe("close")
+        self.process.wait(timeout=30)
+
+
+def check_start(window):
+    check(window.title == TITLE, f"title {window.title!r}")
+    check(window.client == (805, 643), f"client area {window.client}")
+    check(window.text("txtDistancia") == "40", "80/80/10 gives 40")
+    check(window.probe("focus") == "txtVertical", "the focus starts in txtVertical")
+    check(window.probe("selection", "txtVertical") == "0 2", "with its text selected")
+
+
+def check_keyboard(window):
+    for key, field in [("Tab", "txtHorizontal"), ("Tab", "txtProfundidad"),
+                       ("Tab", "txtVertical"), ("shift+Tab", "txtProfundidad"),
+                       ("shift+Tab", "txtHorizontal")]:
+        window.keys(key)
+        check(window.probe("focus") == field, f"{key} goes to {field}")
+        check(window.probe("selection", field) == "0 2", f"entering {field} selects its figure")
+    window.type("9")
+    check(window.text("txtDistancia") == "12.3765625", "horizontal 9 gives 12.3765625")
+    window.type("0")
+    check(window.text("txtDistancia") == "45.15625", "horizontal 90 gives 45.15625")
+    window.keys("Tab", "Tab", "Tab")
+    check(window.probe("selection", "txtHorizontal") == "2 2",
+          "a field typed into is entered with the caret at its end")
+    x, y, w, h = (int(v) for v in window.probe("where", "txtProfundidad").split())
+    run("xdotool", "mousemove", str(x + 4), str(y + h // 2), "click", "1")
+    time.sleep(0.3)
+    check(window.probe("selection", "txtProfundidad") == "0 0", "a click keeps its caret")
+
+
+def status_rows():
+    # field, pasted, result, blue, the line under the result
+    return [
+        ("txtHorizontal", "90", "45.15625", True, "Ángulo de offset: 27.3°"),
+        ("txtHorizontal", "", "45.15625", False, ""),
+        ("txtHorizontal", "80", "40", True, "Relación f/D: 0.50"),
+        ("txtVertical", "1e", "40", False, ""),
+        ("txtVertical", "abc", "40", False, "Escriba un número en «Vertical»."),
+        ("txtVertical", "1,5", "40", False, "Escriba un número en «Vertical» (decimales con «.»)."),
+        ("txtVertical", "1e400", "40", False,
+         "El número en «Vertical» es demasiado grande o pequeño."),
+        ("txtVertical", "80", "40", True, "Relación f/D: 0.50"),
+        ("txtProfundidad", "-10", "-40", False, "Las medidas deben ser positivas."),
+        ("txtProfundidad", "0", "-40", False, "La profundidad no puede ser 0."),
+        ("txtProfundidad", "10", "40", True, "Relación f/D: 0.50"),
+        ("txtVertical", "1e300", "40", False, "Las medidas son demasiado grandes."),
+        ("txtVertical", "1e30", "1.5625E+57", True,
+         "El dibujo no puede seguir medidas tan grandes."),
+        ("txtVertical", "80\\r\\n", "40", True, "Relación f/D: 0.50"),
+    ]
+
+
+def check_status_rows(window):
+    for field, pasted, result, blue, line in status_rows():
+        window.paste(field, pasted)
+        what = f"{field}={pasted!r}"
+        check(window.text("txtDistancia") == result, f"{what}: result {window.text('txtDistancia')!r}")
+        check(window.text("lblAviso") == line, f"{what}: line {window.text('lblAviso')!r}")
+        check(window.result_is_blue() == blue, f"{what}: blue {blue}")
+
+
+# The worked example in pixels: the front dish fills 376, 168, 320 × 320;
+# its LNB a 25 px square at 523.5, 315.5; the side dish 16, 168, 40 × 320.
+PICTURE_POINTS = [
+    ("front dish inside", 456, 250, "grey"),
+    ("front dish top left corner", 378, 170, "white"),
+    ("front dish left edge", 377, 328, "outline"),
+    ("front dish top edge", 536, 169, "outline"),
+    ("front LNB square's corner", 525, 317, "grey"),
+    ("side dish vertex", 17, 328, "outline"),
+    ("side dish behind its back", 17, 200, "white"),
+    ("side arm's empty corner", 60, 344, "white"),
+    ("beside the front dish", 720, 400, "white"),
+]
+
+
+def check_pictures(window):
+    pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
+    for what, x, y, looks in PICTURE_POINTS:
+        near = [window.pixel(x + dx, y + dy, pixels) for dx in range(-2, 3) for dy in range(-2, 3)]
+        rgb = window.pixel(x, y, pixels)
+        if looks == "grey":
+            ok = all(abs(c - 192) <= 6 for c in rgb)
+        elif looks == "white":
+            ok = rgb == (255, 255, 255)
+        else:
+            ok = any(is_blue(c) for c in near)
+        check(ok, f"{what} at {x},{y} looks {looks}: {rgb}")
+
+
+def check_copy(window):
+    x, y, w, h = (int(v) for v in window.probe("where", "txtDistancia").split())
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
+    time.sleep(0.5)
+    window.keys("Down", "Return")
+    check(window.probe("clipboard") == window.text("txtDistancia"), "Copiar copies the result")
+
+
+def check_hostile_input(window):
+    for field, text in [("txtHorizontal", "repeat:100000:7"), ("txtVertical", "1e400"),
+                        ("txtProfundidad", "\\u0001\\u0007"), ("txtVertical", "1e30"),
+                        ("txtVertical", "1e-30"), ("txtHorizontal", "3e38"),
+                        ("txtProfundidad", "1e-45"), ("txtVertical", "80"),
+                        ("txtProfundidad", "10")]:
+        window.paste(field, text)
+        check(window.probe("alive") == "alive", f"alive after {field}={text[:20]!r}")
+    window.paste("txtHorizontal", "60")
+    check(window.text("txtDistancia") == "30.625", "and still answering: horizontal 60")
+
+
+def check_comma_locale(window):
+    window.keys("KP_8", "KP_0", "KP_Decimal", "KP_5")
+    check(window.text("txtVertical") == "80,5", f"keypad 8 0 decimal 5: {window.text('txtVertical')!r}")
+    check(window.text("txtDistancia") == "40,250390625", "80,5 / 80 / 10 gives 40,250390625")
+    window.paste("txtHorizontal", "80,5\\n")
+    check(window.text("txtHorizontal") == "80,5", "a pasted line break is dropped")
+    check(window.text("lblAviso") == "Relación f/D: 0,50", "f/D in the comma locale")
+
+
+def new_wine_session():
+    """Wine keeps its desktop and the user's locale per session: each window
+    of this test starts one of its own, on this display, in its locale."""
+    subprocess.run(["wineserver", "-k"])
+    for _ in range(100):
+        if subprocess.run(["pgrep", "wineserver"], capture_output=True).returncode:
+            break
+        time.sleep(0.1)
+
+
+def main():
+    check_program_file()
+    server = start_display()
+    new_wine_session()
+    try:
+        window = Window("en_US.UTF-8")
+        check_start(window)
+        check_keyboard(window)
+        check_status_rows(window)
+        check_pictures(window)
+        check_copy(window)
+        check_hostile_input(window)
+        window.close()
+        new_wine_session()
+        run("setxkbmap", "es")
+        run("xdotool", "key", "Num_Lock")
+        window = Window("es_ES.UTF-8")
+        check_comma_locale(window)
+        window.close()
+    finally:
+        subprocess.run(["wineserver", "-k"])
+        server.terminate()
+    finish()
+
+
+if __name__ == "__main__":
+    main()
