@@ -8,7 +8,8 @@ BUILD_TYPE ?= RelWithDebInfo
 WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows test-windows
+.PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
+        test-windows package
 
 all: build
 
@@ -68,8 +69,22 @@ bench: windows
 screenshot:
 	scripts/screenshot
 
-# The native Windows program, cross-built with MinGW-w64: dist/windows/ gets
-# the program file. Its tests run under Wine on a virtual X display.
+# The Debian package, built with Debian's hardening flags: dist/linux/ gets it.
+PACKAGE_DIR ?= build-package
+package:
+	scripts/install-deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) \
+	        $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	mkdir -p dist/linux
+	cd $(PACKAGE_DIR) && cpack -B $(CURDIR)/dist/linux
+	rm -rf dist/linux/_CPack_Packages
+
+# The native Windows program and its installer, cross-built with MinGW-w64 and
+# NSIS: dist/windows/ gets both. Their tests run under Wine on a virtual X
+# display.
 WINDOWS_DIR ?= build-windows
 windows:
 	scripts/install-deps windows
@@ -77,10 +92,10 @@ windows:
 	    -DCMAKE_BUILD_TYPE=MinSizeRel -DDISTANCIA_WERROR=$(WERROR) -DDISTANCIA_BENCH=ON
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	mkdir -p dist/windows
-	cp $(WINDOWS_DIR)/win32/distancia-lnb.exe dist/windows/
+	cp $(WINDOWS_DIR)/win32/distancia-lnb.exe $(WINDOWS_DIR)/distancia-lnb-*-setup.exe dist/windows/
 
 test-windows: windows
 	ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) dist
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) dist

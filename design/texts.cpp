@@ -60,7 +60,7 @@ std::string unitDescription(bool inches) {
 }
 
 std::string versionNote() {
-    return "Distancia LNB, versión " DISTANCIA_VERSION_TEXT;
+    return DISTANCIA_PRODUCT_NAME ", versión " DISTANCIA_VERSION_TEXT;
 }
 
 }  // namespace lnb::texts

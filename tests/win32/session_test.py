@@ -13,11 +13,11 @@ import os
 import struct
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import check, finish, is_blue, run, screen_pixels, start_display  # noqa: E402
+from wine_session import Window, new_wine_session  # noqa: E402
 
 PROGRAM, PROBE = sys.argv[1:3]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
@@ -40,69 +40,6 @@ def check_program_file():
           "version record in language 0x0C0A")
     check("0C0A04B0".encode("utf-16-le") in version and "1.00".encode("utf-16-le") in version,
           "version 1.00, Spanish, Unicode")
-
-
-class Window:
-    """The program running under Wine in a locale, and the probe beside it."""
-
-    def __init__(self, lang):
-        env = {**os.environ, "LANG": lang, "LC_ALL": lang}
-        self.process = subprocess.Popen(["wine", PROGRAM], env=env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
-        if self.probe("wait") != "ready":
-            sys.exit("the window did not appear")
-        self.x_window = self.find_x_window()
-        self.title, size = self.probe("info").split("\n")
-        width, height, x, y = (int(v) for v in size.split())
-        self.client = (width, height)
-        self.origin = (x, y)
-
-    @staticmethod
-    def find_x_window():
-        for _ in range(100):
-            found = subprocess.run(["xdotool", "search", "--name", "^Calcula"],
-                                   capture_output=True, text=True).stdout.split()
-            if found:
-                return found[0]
-            time.sleep(0.1)
-        sys.exit("the window is not on the display")
-
-    def probe(self, *args):
-        # Through a file: Wine's server and services, when this starts them,
-        # inherit the probe's output and would hold a pipe open.
-        with tempfile.TemporaryFile() as output:
-            subprocess.run(["wine", PROBE, *args], stdout=output, stderr=subprocess.DEVNULL,
-                           check=True)
-            output.seek(0)
-            return output.read().decode().strip()
-
-    def text(self, name):
-        return self.probe("text", name)
-
-    def keys(self, *keys):
-        run("xdotool", "windowfocus", "--sync", self.x_window)
-        run("xdotool", "key", "--delay", "30", *keys)
-        time.sleep(0.3)
-
-    def type(self, text):
-        run("xdotool", "windowfocus", "--sync", self.x_window)
-        run("xdotool", "type", "--delay", "30", "--", text)
-        time.sleep(0.3)
-
-    def paste(self, name, text):
-        self.probe("paste", name, text)
-
-    def pixel(self, x, y, pixels=None):
-        pixels = pixels or screen_pixels(self.origin[0] + x, self.origin[1] + y, 1, 1)
-        return pixels[(self.origin[0] + x, self.origin[1] + y)]
-
-    def result_is_blue(self):
-        x, y, w, h = (int(v) for v in self.probe("where", "txtDistancia").split())
-        return any(is_blue(rgb) for rgb in screen_pixels(x, y, w, h).values())
-
-    def close(self):
-        self.probe("close")
-        self.process.wait(timeout=30)
 
 
 def check_start(window):
@@ -222,22 +159,12 @@ def check_comma_locale(window):
     check(window.text("lblAviso") == "Relación f/D: 0,50", "f/D in the comma locale")
 
 
-def new_wine_session():
-    """Wine keeps its desktop and the user's locale per session: each window
-    of this test starts one of its own, on this display, in its locale."""
-    subprocess.run(["wineserver", "-k"])
-    for _ in range(100):
-        if subprocess.run(["pgrep", "wineserver"], capture_output=True).returncode:
-            break
-        time.sleep(0.1)
-
-
 def main():
     check_program_file()
     server = start_display()
     new_wine_session()
     try:
-        window = Window("en_US.UTF-8")
+        window = Window(PROGRAM, PROBE, "en_US.UTF-8")
         check_start(window)
         check_keyboard(window)
         check_status_rows(window)
@@ -248,7 +175,7 @@ def main():
         new_wine_session()
         run("setxkbmap", "es")
         run("xdotool", "key", "Num_Lock")
-        window = Window("es_ES.UTF-8")
+        window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
         check_comma_locale(window)
         window.close()
     finally:

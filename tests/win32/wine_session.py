@@ -1,0 +1,91 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The Windows program under Wine, as the Windows tests drive it: a Wine
+session of its own, the running window, and the probe beside it."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from desktop_session import is_blue, run, screen_pixels
+
+
+def new_wine_session():
+    """Wine keeps its desktop and the user's locale per session: each window a
+    test starts gets one of its own, on the test's display, in its locale."""
+    subprocess.run(["wineserver", "-k"])
+    for _ in range(100):
+        if subprocess.run(["pgrep", "wineserver"], capture_output=True).returncode:
+            break
+        time.sleep(0.1)
+
+
+def wine(*args, check=True):
+    """Runs a Windows program under Wine and gives what it printed. Through a
+    file: Wine's server and services, when this starts them, inherit the
+    program's output and would hold a pipe open."""
+    with tempfile.TemporaryFile() as output:
+        done = subprocess.run(["wine", *args], stdout=output, stderr=subprocess.DEVNULL)
+        if check and done.returncode:
+            raise subprocess.CalledProcessError(done.returncode, args)
+        output.seek(0)
+        return output.read().decode(errors="replace").strip()
+
+
+class Window:
+    """The program running under Wine in a locale, and the probe beside it."""
+
+    def __init__(self, program, probe, lang):
+        self.probe_program = probe
+        env = {**os.environ, "LANG": lang, "LC_ALL": lang}
+        self.process = subprocess.Popen(["wine", program], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        if self.probe("wait") != "ready":
+            sys.exit("the window did not appear")
+        self.x_window = self.find_x_window()
+        self.title, size = self.probe("info").split("\n")
+        width, height, x, y = (int(v) for v in size.split())
+        self.client = (width, height)
+        self.origin = (x, y)
+
+    @staticmethod
+    def find_x_window():
+        for _ in range(100):
+            found = subprocess.run(["xdotool", "search", "--name", "^Calcula"],
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        sys.exit("the window is not on the display")
+
+    def probe(self, *args):
+        return wine(self.probe_program, *args)
+
+    def text(self, name):
+        return self.probe("text", name)
+
+    def keys(self, *keys):
+        run("xdotool", "windowfocus", "--sync", self.x_window)
+        run("xdotool", "key", "--delay", "30", *keys)
+        time.sleep(0.3)
+
+    def type(self, text):
+        run("xdotool", "windowfocus", "--sync", self.x_window)
+        run("xdotool", "type", "--delay", "30", "--", text)
+        time.sleep(0.3)
+
+    def paste(self, name, text):
+        self.probe("paste", name, text)
+
+    def pixel(self, x, y, pixels=None):
+        pixels = pixels or screen_pixels(self.origin[0] + x, self.origin[1] + y, 1, 1)
+        return pixels[(self.origin[0] + x, self.origin[1] + y)]
+
+    def result_is_blue(self):
+        x, y, w, h = (int(v) for v in self.probe("where", "txtDistancia").split())
+        return any(is_blue(rgb) for rgb in screen_pixels(x, y, w, h).values())
+
+    def close(self):
+        self.probe("close")
+        self.process.wait(timeout=30)
