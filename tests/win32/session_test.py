@@ -16,7 +16,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from desktop_session import check, finish, is_blue, run, screen_pixels, start_display  # noqa: E402
+from desktop_session import (  # noqa: E402
+    check, finish, is_blue, keyboard_layout, run, screen_pixels, start_display)
 from wine_session import Window, new_wine_session  # noqa: E402
 
 PROGRAM, PROBE = sys.argv[1:3]
@@ -173,7 +174,7 @@ def main():
         check_hostile_input(window)
         window.close()
         new_wine_session()
-        run("setxkbmap", "es")
+        keyboard_layout("es")
         run("xdotool", "key", "Num_Lock")
         window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
         check_comma_locale(window)
