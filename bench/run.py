@@ -49,7 +49,9 @@ def start_x_server():
     if not shutil.which("Xvfb"):
         return None, None
     display = ":%d" % random.randint(200, 400)
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    # -noreset: no reset between runs, when the last client has gone.
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                               "-noreset"],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1.0)
     if server.poll() is not None:

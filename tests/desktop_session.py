@@ -27,14 +27,21 @@ def run(*command, **kwargs):
 
 
 def start_display():
-    """A private Xvfb server; DISPLAY names it from now on."""
+    """A private Xvfb server; DISPLAY names it from now on. It does not reset
+    when its last client leaves: a reset would drop the keyboard layout, and
+    a client that connects meanwhile."""
     read, write = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], pass_fds=[write],
+                               "-nolisten", "tcp", "-noreset"], pass_fds=[write],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)
-    os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+    # The number comes with a newline, perhaps in a write of its own: closing
+    # the pipe before it would end the server.
+    number = b""
+    while not number.endswith(b"\n"):
+        number += os.read(read, 16)
     os.close(read)
+    os.environ["DISPLAY"] = ":" + number.decode().strip()
     return server
 
 

@@ -17,8 +17,8 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from desktop_session import check, finish, start_display  # noqa: E402
-from wine_session import Window, new_wine_session, wine  # noqa: E402
+from desktop_session import check, finish  # noqa: E402
+from wine_session import Window, wine, wine_on_a_display  # noqa: E402
 
 SETUP, PROBE = sys.argv[1:3]
 PRODUCT = "Distancia LNB"
@@ -80,16 +80,11 @@ def check_uninstalled():
 
 
 def main():
-    server = start_display()
-    new_wine_session()
-    try:
+    with wine_on_a_display():
         wine(SETUP, "/S")
         check_installed()
         check_installed_program_starts()
         check_uninstalled()
-    finally:
-        subprocess.run(["wineserver", "-k"])
-        server.terminate()
     finish()
 
 

@@ -17,8 +17,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    check, finish, is_blue, keyboard_layout, run, screen_pixels, start_display)
-from wine_session import Window, new_wine_session  # noqa: E402
+    check, finish, is_blue, keyboard_layout, run, screen_pixels)
+from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE = sys.argv[1:3]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
@@ -162,9 +162,7 @@ def check_comma_locale(window):
 
 def main():
     check_program_file()
-    server = start_display()
-    new_wine_session()
-    try:
+    with wine_on_a_display():
         window = Window(PROGRAM, PROBE, "en_US.UTF-8")
         check_start(window)
         check_keyboard(window)
@@ -179,9 +177,6 @@ def main():
         window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
         check_comma_locale(window)
         window.close()
-    finally:
-        subprocess.run(["wineserver", "-k"])
-        server.terminate()
     finish()
 
 

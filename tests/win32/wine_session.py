@@ -2,13 +2,14 @@
 """The Windows program under Wine, as the Windows tests drive it: a Wine
 session of its own, the running window, and the probe beside it."""
 
+import contextlib
 import os
 import subprocess
 import sys
 import tempfile
 import time
 
-from desktop_session import is_blue, run, screen_pixels
+from desktop_session import is_blue, run, screen_pixels, start_display
 
 
 def new_wine_session():
@@ -19,6 +20,18 @@ def new_wine_session():
         if subprocess.run(["pgrep", "wineserver"], capture_output=True).returncode:
             break
         time.sleep(0.1)
+
+
+@contextlib.contextmanager
+def wine_on_a_display():
+    """A virtual X display and a Wine session on it, both ended afterwards."""
+    server = start_display()
+    new_wine_session()
+    try:
+        yield
+    finally:
+        subprocess.run(["wineserver", "-k"])
+        server.terminate()
 
 
 def wine(*args, check=True):
