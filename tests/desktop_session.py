@@ -5,7 +5,6 @@ the display, checks that report and count, and the screen's pixels."""
 import os
 import subprocess
 import sys
-import time
 
 failures = []
 
@@ -43,17 +42,6 @@ def start_display():
     os.close(read)
     os.environ["DISPLAY"] = ":" + number.decode().strip()
     return server
-
-
-def keyboard_layout(layout):
-    """Sets the display's keyboard layout. A server that has only just come up
-    can refuse the first keymap, so a refusal is tried again."""
-    for _ in range(5):
-        done = subprocess.run(["setxkbmap", layout], capture_output=True, text=True)
-        if done.returncode == 0:
-            return
-        time.sleep(0.5)
-    sys.exit(f"setxkbmap {layout}: {done.stderr.strip()}")
 
 
 def screen_pixels(x, y, width, height):

@@ -17,7 +17,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    check, finish, is_blue, keyboard_layout, run, screen_pixels)
+    check, finish, is_blue, run, screen_pixels)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE = sys.argv[1:3]
@@ -172,7 +172,7 @@ def main():
         check_hostile_input(window)
         window.close()
         new_wine_session()
-        keyboard_layout("es")
+        run("setxkbmap", "es")
         run("xdotool", "key", "Num_Lock")
         window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
         check_comma_locale(window)
