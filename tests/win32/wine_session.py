@@ -34,12 +34,13 @@ def wine_on_a_display():
         server.terminate()
 
 
-def wine(*args, check=True):
+def wine(*args, check=True, env=None):
     """Runs a Windows program under Wine and gives what it printed. Through a
     file: Wine's server and services, when this starts them, inherit the
     program's output and would hold a pipe open."""
     with tempfile.TemporaryFile() as output:
-        done = subprocess.run(["wine", *args], stdout=output, stderr=subprocess.DEVNULL)
+        done = subprocess.run(["wine", *args], stdout=output, stderr=subprocess.DEVNULL,
+                              env=env)
         if check and done.returncode:
             raise subprocess.CalledProcessError(done.returncode, args)
         output.seek(0)
@@ -51,7 +52,10 @@ class Window:
 
     def __init__(self, program, probe, lang):
         self.probe_program = probe
+        # The probe runs in the same locale: whichever of the two starts Wine's
+        # session sets the locale of both.
         env = {**os.environ, "LANG": lang, "LC_ALL": lang}
+        self.env = env
         self.process = subprocess.Popen(["wine", program], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         if self.probe("wait") != "ready":
@@ -73,7 +77,7 @@ class Window:
         sys.exit("the window is not on the display")
 
     def probe(self, *args):
-        return wine(self.probe_program, *args)
+        return wine(self.probe_program, *args, env=self.env)
 
     def text(self, name):
         return self.probe("text", name)
