@@ -108,6 +108,11 @@ struct Place {
 };
 Place placeInWindow(const Control& control);
 
+// A result or a line too long for its field is drawn smaller, a quarter
+// point at a time, down to this size: never cut.
+inline constexpr double kFittingStep = 0.25;
+inline constexpr double kSmallestFittedPointSize = 5.0;
+
 // A frame's caption sits this far in from its left edge, on the frame's back
 // colour with this much of it either side (twips).
 inline constexpr int kFrameCaptionIndent = 120;

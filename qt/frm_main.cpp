@@ -26,8 +26,6 @@ namespace {
 
 using design::Id;
 
-constexpr double kSmallestPointSize = 5.0;
-
 QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -59,8 +57,8 @@ void setBackground(QWidget* widget, const QColor& colour) {
 // pixels across: a long result or message is never cut.
 QFont fitted(QFont font, const QString& text, double room) {
     while (QFontMetricsF(font).horizontalAdvance(text) > room &&
-           font.pointSizeF() > kSmallestPointSize)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+           font.pointSizeF() > design::kSmallestFittedPointSize)
+        font.setPointSizeF(font.pointSizeF() - design::kFittingStep);
     return font;
 }
 
@@ -172,14 +170,14 @@ void FrmMain::createControls() {
     auto input = [&separator](QWidget* parent, const design::Control& control) {
         return styleTextField(new InputField(captionOf(control), separator, parent), control);
     };
-    frame1_ = make(Id::Frame1, createFrame);
+    make(Id::Frame1, createFrame);
     label1_ = make(Id::Label1, createLabel);
     inputs_[static_cast<std::size_t>(Input::Vertical)] = make(Id::txtVertical, input);
     label2_ = make(Id::Label2, createLabel);
     inputs_[static_cast<std::size_t>(Input::Horizontal)] = make(Id::txtHorizontal, input);
     frame2_ = make(Id::Frame2, createFrame);
     inputs_[static_cast<std::size_t>(Input::Depth)] = make(Id::txtProfundidad, input);
-    medida_ = make(Id::Medida, createFrame);
+    make(Id::Medida, createFrame);
     option1_ = make(Id::Option1, createOption);
     option2_ = make(Id::Option2, createOption);
     txtMedDiametro_ = make(Id::txtMedDiametro, createOutputField);
@@ -187,7 +185,7 @@ void FrmMain::createControls() {
     txtDistancia_ = make(Id::txtDistancia, createOutputField);
     label3_ = make(Id::Label3, createLabel);
     label4_ = make(Id::Label4, createLabel);
-    label5_ = make(Id::Label5, createLabel);
+    make(Id::Label5, createLabel);
 
     lblAviso_ = applyDesign(createLabel(this, design::kStatusLine), design::kStatusLine, font());
     resultFont_ = txtDistancia_->font();

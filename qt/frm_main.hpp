@@ -56,15 +56,13 @@ class FrmMain : public QWidget {
 
     FrmMainLogic logic_;
 
-    std::array<QWidget*, 16> controls_{};  // by design::Id
-    Frame* frame1_ = nullptr;
+    // Every control by design::Id; the typed ones below are those the window uses.
+    std::array<QWidget*, 16> controls_{};
     Frame* frame2_ = nullptr;
-    Frame* medida_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
     std::array<InputField*, 3> inputs_{};  // by Input
     QLineEdit* txtMedDiametro_ = nullptr;
     QLineEdit* txtMedProfundidad_ = nullptr;

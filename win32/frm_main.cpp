@@ -22,7 +22,6 @@ using design::Id;
 constexpr UINT_PTR kInputSubclass = 1;
 constexpr UINT_PTR kResultSubclass = 2;
 constexpr UINT kCopyCommand = 1;
-constexpr double kSmallestPointSize = 5.0;
 constexpr wchar_t kClassName[] = L"frmMain";
 
 std::size_t index(Id id) {
@@ -66,13 +65,13 @@ void putOnClipboard(HWND owner, const std::wstring& text) {
 // The largest size, down from the design's in quarter points, at which
 // `text` fits `room` pixels across: a long result or message is never cut.
 HFONT fittedFont(HDC dc, const design::Font& font, UINT dpi, const std::wstring& text, int room) {
-    for (double size = font.pointSize;; size -= 0.25) {
+    for (double size = font.pointSize;; size -= design::kFittingStep) {
         HFONT candidate = units::createFont(font, dpi, size);
         HGDIOBJ previous = SelectObject(dc, candidate);
         SIZE extent{};
         GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
         SelectObject(dc, previous);
-        if (extent.cx <= room || size - 0.25 < kSmallestPointSize)
+        if (extent.cx <= room || size - design::kFittingStep < design::kSmallestFittedPointSize)
             return candidate;
         DeleteObject(candidate);
     }
@@ -220,7 +219,7 @@ void FrmMain::layout(UINT dpi) {
                  line.bottom - line.top, SWP_NOZORDER | SWP_NOACTIVATE);
     fonts_ = std::move(fonts);
     dpi_ = dpi;
-    fitResultFont();
+    fitFonts();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -307,14 +306,17 @@ void FrmMain::showState() {
     Button_SetCheck(control(Id::Option1), logic_.Option1.Value ? BST_CHECKED : BST_UNCHECKED);
     Button_SetCheck(control(Id::Option2), logic_.Option2.Value ? BST_CHECKED : BST_UNCHECKED);
     const auto line = texts::statusLine(logic_.status(), logic_.decimalSeparator());
-    SetWindowTextW(statusLine_, widen(line.text).c_str());
-    fitResultFont();
+    statusText_ = widen(line.text);
+    statusIsMessage_ = line.isMessage;
+    SetWindowTextW(statusLine_, statusText_.c_str());
+    fitFonts();
     InvalidateRect(control(Id::txtDistancia), nullptr, FALSE);
     InvalidateRect(statusLine_, nullptr, FALSE);
     repaintMovedPictures();
 }
 
-void FrmMain::fitResultFont() {
+// The result's and the status line's fonts, shrunk to fit their texts.
+void FrmMain::fitFonts() {
     HDC dc = GetDC(window_);
     HWND result = control(Id::txtDistancia);
     RECT client{};
@@ -322,11 +324,10 @@ void FrmMain::fitResultFont() {
     DeleteObject(fonts_->result);
     fonts_->result = fittedFont(dc, design::control(Id::txtDistancia).font, dpi_, textOf(result),
                                 client.right - client.left - 4);
-    const auto line = texts::statusLine(logic_.status(), logic_.decimalSeparator());
     const RECT area = statusLineRect();
     DeleteObject(fonts_->statusLine);
     fonts_->statusLine =
-        fittedFont(dc, design::kStatusLine.font, dpi_, widen(line.text), area.right - area.left);
+        fittedFont(dc, design::kStatusLine.font, dpi_, statusText_, area.right - area.left);
     ReleaseDC(window_, dc);
 }
 
@@ -443,10 +444,9 @@ void FrmMain::paintLabel(HDC dc, Id id) const {
 }
 
 void FrmMain::paintStatusLine(HDC dc) const {
-    const auto line = texts::statusLine(logic_.status(), logic_.decimalSeparator());
     const design::Colour colour =
-        line.isMessage ? *design::kStatusLine.foreColour : design::kSystemWindowText;
-    drawText(dc, widen(line.text), statusLineRect(), fonts_->statusLine, units::toColorRef(colour),
+        statusIsMessage_ ? *design::kStatusLine.foreColour : design::kSystemWindowText;
+    drawText(dc, statusText_, statusLineRect(), fonts_->statusLine, units::toColorRef(colour),
              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 

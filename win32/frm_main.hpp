@@ -68,7 +68,7 @@ class FrmMain {
     void showContextMenu(POINT screen);
 
     void showState();
-    void fitResultFont();
+    void fitFonts();
     void repaintMovedPictures();
     RECT statusLineRect() const;
 
@@ -88,6 +88,8 @@ class FrmMain {
     HWND window_ = nullptr;
     std::array<HWND, 16> controls_{};  // by design::Id; frames and labels are painted
     HWND statusLine_ = nullptr;        // drawn by the window, over what lies beneath it
+    std::wstring statusText_;          // the core's line for the status shown
+    bool statusIsMessage_ = false;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<Fonts> fonts_;
     PicturePainter pictures_;
