@@ -9,25 +9,21 @@ namespace {
 using lnb::FrmMainLogic;
 
 struct Field {
-    lnb::TextField FrmMainLogic::*text;
-    void (FrmMainLogic::*change)();
+    lnb::Input input;
     const char* figures[2];  // typed in turn, so that every keystroke changes something
 };
 
-const Field kHorizontal{
-    &FrmMainLogic::txtHorizontal, &FrmMainLogic::txtHorizontal_Change, {"80", "81"}};
-const Field kVertical{&FrmMainLogic::txtVertical, &FrmMainLogic::txtVertical_Change, {"80", "81"}};
-const Field kDepth{
-    &FrmMainLogic::txtProfundidad, &FrmMainLogic::txtProfundidad_Change, {"10", "10.5"}};
+const Field kHorizontal{lnb::Input::Horizontal, {"80", "81"}};
+const Field kVertical{lnb::Input::Vertical, {"80", "81"}};
+const Field kDepth{lnb::Input::Depth, {"10", "10.5"}};
 
 void keystroke(benchmark::State& state, const Field& field) {
     FrmMainLogic frm;
     frm.Form_Load();
     std::size_t turn = 0;
     for (auto _ : state) {
-        (frm.*field.text).Text = field.figures[turn++ % 2];
-        (frm.*field.change)();
-        benchmark::DoNotOptimize(frm.txtDistancia.Text.data());
+        frm.type(field.input, field.figures[turn++ % 2]);
+        benchmark::DoNotOptimize(frm.state().txtDistancia.Text.data());
     }
 }
 

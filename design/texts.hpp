@@ -30,6 +30,11 @@ inline constexpr std::string_view kCopy = "Copiar";
 // What the credit line says of the program when the pointer rests on it.
 std::string versionNote();
 
+// Shown when the system refuses to make the window or one of its controls.
+inline constexpr std::string_view kWindowNotCreated =
+    "No se ha podido abrir la ventana: el sistema no tiene recursos libres. "
+    "Cierre otras ventanas y vuelva a intentarlo.";
+
 // Printed, Spanish first, when the program finds no graphical display.
 inline constexpr std::string_view kNoDisplay = DISTANCIA_PROGRAM_NAME
     ": no se ha encontrado ninguna pantalla gráfica (DISPLAY o "

@@ -27,23 +27,24 @@ constexpr auto kWindow = Id::frmMain;
 }  // namespace
 
 // Positions are in twips from the container's top left corner. Labels and
-// option buttons have the flat look.
+// option buttons have the flat look. A text field's text is the window
+// state's (the example figures, "Text1"), not written here.
 // clang-format off
 const std::array<Control, 16> kControls{{
 //   id                     name                 kind                container   caption                        Left   Top   Width Height font            fore        back        flags
     {Id::Frame1,            "Frame1",            Kind::Frame,        kWindow,    "Diámetro",                    240,   240,  4335, 2175, k13_5,           kBlue,      kLightGrey, kNone},
     {Id::Label1,            "Label1",            Kind::Label,        Id::Frame1, "Vertical",                    360,   720,  1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
-    {Id::txtVertical,       "txtVertical",       Kind::TextField,    Id::Frame1, "80",                          2280,  720,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::txtVertical,       "txtVertical",       Kind::TextField,    Id::Frame1, "",                            2280,  720,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
     {Id::Label2,            "Label2",            Kind::Label,        Id::Frame1, "Horizontal",                  360,   1440, 1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
-    {Id::txtHorizontal,     "txtHorizontal",     Kind::TextField,    Id::Frame1, "80",                          2280,  1440, 1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::txtHorizontal,     "txtHorizontal",     Kind::TextField,    Id::Frame1, "",                            2280,  1440, 1695, 495,  k12,             kDefault,   kDefault,   kNone},
     {Id::Frame2,            "Frame2",            Kind::Frame,        kWindow,    "Profundidad",                 4800,  1320, 2535, 1095, k13_5,           kBlue,      kLightGrey, kNone},
-    {Id::txtProfundidad,    "txtProfundidad",    Kind::TextField,    Id::Frame2, "10",                          360,   480,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::txtProfundidad,    "txtProfundidad",    Kind::TextField,    Id::Frame2, "",                            360,   480,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
     {Id::Medida,            "Medida",            Kind::Frame,        kWindow,    "Medidas",                     4800,  240,  2535, 975,  k13_5,           kBlue,      kLightGrey, kDisabled},
     {Id::Option1,           "Option1",           Kind::OptionButton, Id::Medida, "Pulgadas",                    120,   480,  975,  255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
     {Id::Option2,           "Option2",           Kind::OptionButton, Id::Medida, "Centimetros",                 1200,  480,  1215, 255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
-    {Id::txtMedDiametro,    "txtMedDiametro",    Kind::TextField,    kWindow,    "Text1",                       7440,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
-    {Id::txtMedProfundidad, "txtMedProfundidad", Kind::TextField,    kWindow,    "Text1",                       9480,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
-    {Id::txtDistancia,      "txtDistancia",      Kind::TextField,    kWindow,    "Text1",                       8400,  1800, 2775, 495,  k13_5Bold,       kBlue,      kDefault,   kDisabled | kCentred},
+    {Id::txtMedDiametro,    "txtMedDiametro",    Kind::TextField,    kWindow,    "",                            7440,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
+    {Id::txtMedProfundidad, "txtMedProfundidad", Kind::TextField,    kWindow,    "",                            9480,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
+    {Id::txtDistancia,      "txtDistancia",      Kind::TextField,    kWindow,    "",                            8400,  1800, 2775, 495,  k13_5Bold,       kBlue,      kDefault,   kDisabled | kCentred},
     {Id::Label3,            "Label3",            Kind::Label,        kWindow,    "Distancia aplicable",         8400,  1320, 2775, 495,  k13_5,           kWhite,     kBlue,      kSingleBorder | kCentred},
     {Id::Label4,            "Label4",            Kind::Label,        kWindow,    "por " DISTANCIA_CREDIT_NAME,  10560, 9120, 1695, 375,  k9_75BoldItalic, kDarkGreen, kSysBack,   kTransparent},
     {Id::Label5,            "Label5",            Kind::Label,        kWindow,    DISTANCIA_CONTACT_ADDRESS,     10440, 9360, 1695, 375,  kDefaultFont,    kDarkGreen, kSysBack,   kTransparent},
@@ -71,6 +72,12 @@ Place placeInWindow(const Control& control) {
         return {control.left, control.top};
     const Place frame = placeInWindow(design::control(control.container));
     return {frame.left + control.left, frame.top + control.top};
+}
+
+bool isDisabled(const Control& control) {
+    if (control.flags & kDisabled)
+        return true;
+    return control.container != Id::frmMain && isDisabled(design::control(control.container));
 }
 
 Id fieldOf(Input input) {

@@ -50,6 +50,54 @@ inline constexpr Colour kDarkRed = 0x000000B0;
 // A result that no longer follows the figures.
 inline constexpr Colour kOutOfDateGrey = 0x00808080;
 
+// A colour as it is drawn: 0xRRGGBB.
+using Rgb = std::uint32_t;
+
+// The system colours: the two the design names, and those the toolkits draw
+// their own controls with (borders, selections, tooltips).
+struct SystemColours {
+    Rgb window;      // the window background
+    Rgb windowText;  // the window text
+    Rgb grayText;    // disabled text
+    Rgb highlight;   // selected text, behind it
+    Rgb highlightText;
+    Rgb face;        // the face of a three-dimensional control
+    Rgb shadow;      // the dark line of an etched or sunken edge
+    Rgb light;       // its light line
+    Rgb darkShadow;  // the outer dark line of a raised edge
+    Rgb infoBack;    // tooltips
+    Rgb infoText;
+    bool operator==(const SystemColours&) const = default;
+};
+
+// The classic light scheme the design was drawn in: whatever the desktop's
+// theme, the window shows these.
+inline constexpr SystemColours kClassicColours{
+    .window = 0xFFFFFF,
+    .windowText = 0x000000,
+    .grayText = 0x808080,
+    .highlight = 0x000080,
+    .highlightText = 0xFFFFFF,
+    .face = 0xC0C0C0,
+    .shadow = 0x808080,
+    .light = 0xFFFFFF,
+    .darkShadow = 0x404040,
+    .infoBack = 0xFFFFE1,
+    .infoText = 0x000000,
+};
+
+// A design colour as drawn, system colours taken from `system`.
+constexpr Rgb toRgb(Colour colour, const SystemColours& system) {
+    switch (colour) {
+        case kSystemWindowBackground:
+            return system.window;
+        case kSystemWindowText:
+            return system.windowText;
+        default:
+            return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+    }
+}
+
 // Every font of the design is "MS Sans Serif"; a window uses the first of
 // these that the system has as a scalable font, the design's own first and
 // then its metric-compatible stand-ins.
@@ -108,10 +156,21 @@ struct Place {
 };
 Place placeInWindow(const Control& control);
 
+// Whether a control is disabled, by itself or with the frame that holds it.
+bool isDisabled(const Control& control);
+
 // A result or a line too long for its field is drawn smaller, a quarter
 // point at a time, down to this size: never cut.
 inline constexpr double kFittingStep = 0.25;
 inline constexpr double kSmallestFittedPointSize = 5.0;
+// The most characters an input field takes, typed or pasted (what both
+// toolkits' fields take by default): far beyond any figure, and short enough
+// for every toolkit to answer at once.
+inline constexpr int kLongestInput = 32767;
+
+// A text field's text keeps this far from each side (twips): its sunken
+// border and the margin inside it.
+inline constexpr int kTextFieldInset = 60;
 
 // A frame's caption sits this far in from its left edge, on the frame's back
 // colour with this much of it either side (twips).

@@ -43,23 +43,8 @@ void FrmMainLogic::txtProfundidad_GotFocus() {
     selectToEnd(txtProfundidad);
 }
 
-TextField& FrmMainLogic::field(Input input) {
-    switch (input) {
-        case Input::Vertical:
-            return txtVertical;
-        case Input::Horizontal:
-            return txtHorizontal;
-        case Input::Depth:
-            break;
-    }
-    return txtProfundidad;
-}
-
-const TextField& FrmMainLogic::field(Input input) const {
-    return const_cast<FrmMainLogic*>(this)->field(input);
-}
-
-void FrmMainLogic::change(Input input) {
+void FrmMainLogic::type(Input input, std::string text) {
+    this->input(input).Text = std::move(text);
     switch (input) {
         case Input::Vertical:
             return txtVertical_Change();
@@ -70,8 +55,16 @@ void FrmMainLogic::change(Input input) {
     }
 }
 
-void FrmMainLogic::gotFocus(Input input) {
-    selectToEnd(field(input));
+void FrmMainLogic::enter(Input input, int caret) {
+    this->input(input).SelStart = caret;
+    switch (input) {
+        case Input::Vertical:
+            return txtVertical_GotFocus();
+        case Input::Horizontal:
+            return txtHorizontal_GotFocus();
+        case Input::Depth:
+            return txtProfundidad_GotFocus();
+    }
 }
 
 // A failure ends the handler at the failing step; the steps taken stay, and

@@ -6,12 +6,9 @@
 #include <string_view>
 
 #include "calc_failure.hpp"
+#include "window_state.hpp"
 
 namespace lnb {
-
-// The three input fields, in tab order.
-enum class Input { Vertical, Horizontal, Depth };
-inline constexpr std::array<Input, 3> kInputs{Input::Vertical, Input::Horizontal, Input::Depth};
 
 // Whether the result follows the figures as they stand, or why not. Listed
 // from the most to the least urgent: when several apply, the first one wins.

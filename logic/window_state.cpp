@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace lnb {
 
@@ -31,6 +32,22 @@ std::array<Rect, 6> WindowState::pictureRects() const {
     std::transform(all.begin(), all.end(), rects.begin(),
                    [](const Picture* picture) { return picture->rect(); });
     return rects;
+}
+
+const TextField& WindowState::input(Input which) const {
+    switch (which) {
+        case Input::Vertical:
+            return txtVertical;
+        case Input::Horizontal:
+            return txtHorizontal;
+        case Input::Depth:
+            break;
+    }
+    return txtProfundidad;
+}
+
+TextField& WindowState::input(Input which) {
+    return const_cast<TextField&>(std::as_const(*this).input(which));
 }
 
 std::string PictureProperty::name() const {

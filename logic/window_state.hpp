@@ -10,6 +10,10 @@
 
 namespace lnb {
 
+// The three input fields, in tab order.
+enum class Input { Vertical, Horizontal, Depth };
+inline constexpr std::array<Input, 3> kInputs{Input::Vertical, Input::Horizontal, Input::Depth};
+
 // A text field of the window: its text and, for the input fields, the
 // selection, counted in characters (code points of the UTF-8 text).
 struct TextField {
@@ -75,7 +79,9 @@ struct Picture {
 enum class PictureId { imgPlato1, imgLnb1, imgPalo1, imgPlato2, imgLnb2, imgPalo2 };
 
 // Everything the handlers read and write: the window's controls as they are
-// when the window is created, and its scale.
+// when the window is created, and its scale. These are the only starting
+// texts of the six text fields: the example figures, and "Text1" in the three
+// that Load overwrites; both windows show them from here.
 struct WindowState {
     TextField txtHorizontal{"80"};
     TextField txtVertical{"80"};
@@ -102,6 +108,10 @@ struct WindowState {
     }
     std::array<Rect, 6> pictureRects() const;
     const Picture& picture(PictureId id) const { return *pictures()[static_cast<std::size_t>(id)]; }
+
+    // The input field the user types each figure into.
+    const TextField& input(Input which) const;
+    TextField& input(Input which);
 };
 
 }  // namespace lnb

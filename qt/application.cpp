@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QStyleFactory>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +71,10 @@ void describeApplication() {
     QApplication::setApplicationVersion(QStringLiteral(DISTANCIA_VERSION_TEXT));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));
+}
+
+void useOwnStyle() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
 void quitAfterFirstPaintWhenMeasured(QWidget& window) {

@@ -25,6 +25,12 @@ class NoDisplayGuard {
 // Name, version, desktop id and icon, as the desktop and the user see them.
 void describeApplication();
 
+// The window's controls sit at the design's fixed places and sizes, so it
+// draws them with one style of its own, whatever the desktop chooses (a
+// desktop style with wider buttons would cut the option captions). Call
+// before any window is created.
+void useOwnStyle();
+
 QIcon programIcon();
 
 // For the start-up benchmark: with kQuitAfterFirstPaint set in the

@@ -2,127 +2,64 @@
 #include "diagram.hpp"
 
 #include <QPainter>
-#include <QtMath>
-#include <algorithm>
-#include <cmath>
+#include <climits>
 
-#include "window_design.hpp"
+#include "picture_clipping.hpp"
 
 namespace lnb::diagram {
 namespace {
 
-// The part of a `rendered` image that shows through `visible` when the whole
-// image is stretched over `target`. At extreme magnifications it shrinks below
-// one pixel; it is then widened to one pixel, which shows that pixel's colour.
-QRectF magnifiedSource(const QRectF& target, const QRectF& visible, QSizeF rendered) {
-    const double sx = rendered.width() / target.width();
-    const double sy = rendered.height() / target.height();
-    QRectF source((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
-                  visible.width() * sx, visible.height() * sy);
-    const QPointF centre = source.center();
-    if (source.width() < 1)
-        source.setWidth(1);
-    if (source.height() < 1)
-        source.setHeight(1);
-    source.moveCenter(centre);
-    source.moveLeft(std::clamp(source.left(), 0.0, rendered.width() - source.width()));
-    source.moveTop(std::clamp(source.top(), 0.0, rendered.height() - source.height()));
-    return source;
+// The drawing's pixels along an axis: one per device pixel, or a capped
+// rendering to magnify.
+int renderedLength(double start, double length) {
+    const int whole = clipping::wholeLength(start, length, INT_MAX);
+    return whole <= PicturePainter::kLargestExact ? whole : PicturePainter::kMagnifiedRendering;
 }
 
-// A one-pixel line of colours repeated `size` times over: across when the
-// line runs down, down when it runs across.
-QImage repeatLine(const QImage& line, QSize size) {
-    QImage out(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        if (line.width() == 1)
-            std::fill(row, row + size.width(), line.pixel(0, std::min(y, line.height() - 1)));
-        else
-            std::copy_n(reinterpret_cast<const QRgb*>(line.constScanLine(0)), size.width(), row);
-    }
-    return out;
-}
-
-// Draws `source` of `image` stretched smoothly over `shown`. Where the source
-// is under two pixels across (or down), every column (or row) of the result is
-// the same: only a one-pixel line of it is smoothed, then repeated, which
-// spares smoothing (and even scaling) the whole area.
-void drawMagnified(QPainter& painter, const QRectF& shown, const QImage& image,
-                   const QRectF& source) {
-    const bool thinAcross = source.width() < 2;
-    const bool thinDown = source.height() < 2;
-    if (!thinAcross && !thinDown) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(shown, image, source);
-        return;
-    }
-    const QRect aligned = source.toAlignedRect().intersected(image.rect());
-    const QRect strip(thinAcross ? qFloor(source.center().x()) : aligned.left(),
-                      thinDown ? qFloor(source.center().y()) : aligned.top(),
-                      thinAcross ? 1 : aligned.width(), thinDown ? 1 : aligned.height());
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QSize out = (shown.size() * ratio).toSize().expandedTo(QSize(1, 1));
-    const QImage line = image.copy(strip.intersected(image.rect()))
-                            .scaled(thinAcross ? 1 : out.width(), thinDown ? 1 : out.height(),
-                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage area = repeatLine(line, out);
-    area.setDevicePixelRatio(ratio);
-    painter.drawImage(shown.topLeft(), area);
-}
-
-// `part` of a picture whose top left corner is at `origin`, in device pixels
-// from that corner.
-QRectF inDevicePixels(const QRectF& part, QPointF origin, qreal ratio) {
-    return {(part.left() - origin.x()) * ratio, (part.top() - origin.y()) * ratio,
-            part.width() * ratio, part.height() * ratio};
-}
-
-// Pictures on whole device pixels map one to one onto their renderings.
-QRectF snapToDevicePixels(const QRectF& rect, qreal pixelRatio) {
-    auto snap = [pixelRatio](double v) { return std::round(v * pixelRatio) / pixelRatio; };
-    return QRectF(QPointF(snap(rect.left()), snap(rect.top())),
-                  QPointF(snap(rect.right()), snap(rect.bottom())));
+QRect sourceRegion(const std::vector<clipping::Span>& across,
+                   const std::vector<clipping::Span>& down) {
+    const int left = across.front().sourceStart;
+    const int top = down.front().sourceStart;
+    return {left, top, across.back().sourceStart + across.back().sourceLength - left,
+            down.back().sourceStart + down.back().sourceLength - top};
 }
 
 }  // namespace
 
-std::array<PlacedPicture, 6> picturesBottomToTop(const WindowState& state) {
-    std::array<PlacedPicture, 6> placed{};
-    auto next = placed.begin();
-    for (auto id = design::kPicturesTopDown.rbegin(); id != design::kPicturesTopDown.rend(); ++id) {
-        const Picture& picture = state.picture(*id);
-        *next++ = {picture.name(), picture.rect()};
-    }
-    return placed;
-}
-
-QRectF visiblePart(const QRectF& picture, const QRectF& area) {
-    if (!(picture.width() > 0 && picture.height() > 0))
-        return {};
-    return picture.intersected(area);
-}
-
 void PicturePainter::paint(QPainter& painter, std::string_view name, const QRectF& target,
-                           const QRectF& window, const QRectF& dirty) {
+                           const QRectF& window) {
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QRectF snapped = snapToDevicePixels(target, ratio);
-    const QRectF inWindow = visiblePart(snapped, window);
-    const QRectF shown = inWindow.intersected(dirty);
-    if (shown.isEmpty())
+    const QRectF device(target.topLeft() * ratio, target.size() * ratio);
+    const QRect shown = QRectF(window.topLeft() * ratio, window.size() * ratio).toAlignedRect();
+    const QSize size(renderedLength(device.left(), device.width()),
+                     renderedLength(device.top(), device.height()));
+    if (size.isEmpty())
         return;
-    const QSizeF deviceSize = snapped.size() * ratio;
-    if (deviceSize.width() <= kLargestExact && deviceSize.height() <= kLargestExact) {
-        const QRect region = inDevicePixels(inWindow, snapped.topLeft(), ratio).toAlignedRect();
-        const QImage& image = renderingFor(name, deviceSize.toSize(), region);
-        const QRectF source = inDevicePixels(shown, snapped.topLeft(), ratio);
-        painter.drawImage(shown, image, source.translated(-region.topLeft()));
+    const auto across = clipping::visibleSpans(device.left(), device.width(), size.width(),
+                                               shown.left(), shown.right() + 1);
+    const auto down = clipping::visibleSpans(device.top(), device.height(), size.height(),
+                                             shown.top(), shown.bottom() + 1);
+    if (across.empty() || down.empty())
         return;
+
+    const QRect region = sourceRegion(across, down);
+    const QImage& image = renderingFor(name, size, region);
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);  // the spans are in device pixels
+    for (const clipping::Span& x : across) {
+        for (const clipping::Span& y : down) {
+            const QRect to(x.targetStart, y.targetStart, x.targetLength, y.targetLength);
+            const QRect from(x.sourceStart - region.left(), y.sourceStart - region.top(),
+                             x.sourceLength, y.sourceLength);
+            if (from.width() == 1 && from.height() == 1) {
+                painter.fillRect(to, image.pixelColor(from.topLeft()));
+                continue;
+            }
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, from.size() != to.size());
+            painter.drawImage(to, image, from);
+        }
     }
-    const QSize capped(std::min(kMagnifiedRendering, qCeil(std::min(deviceSize.width(), 1e9))),
-                       std::min(kMagnifiedRendering, qCeil(std::min(deviceSize.height(), 1e9))));
-    const QImage& image = renderingFor(name, capped, QRect(QPoint(0, 0), capped));
-    drawMagnified(painter, shown, image, magnifiedSource(snapped, shown, QSizeF(capped)));
+    painter.restore();
 }
 
 const QImage& PicturePainter::renderingFor(std::string_view name, QSize size, QRect region) {

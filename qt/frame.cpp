@@ -15,13 +15,17 @@ const int kCaptionPadding = qRound(units::toPixels(design::kFrameCaptionPadding)
 
 }  // namespace
 
-Frame::Frame(const QString& caption, QWidget* parent)
-    : QWidget(parent), caption_(new QLabel(caption, this)) {
+Frame::Frame(QWidget* parent) : QWidget(parent), caption_(new QLabel(this)) {
     setAutoFillBackground(true);
-    setAccessibleName(caption);
     caption_->setAutoFillBackground(true);  // hides the border's top line behind it
     caption_->setContentsMargins(kCaptionPadding, 0, kCaptionPadding, 0);
     caption_->move(kCaptionIndent, 0);
+}
+
+void Frame::setCaption(const QString& caption) {
+    caption_->setText(caption);
+    caption_->adjustSize();
+    setAccessibleName(caption);
 }
 
 void Frame::paintEvent(QPaintEvent* /*event*/) {
@@ -29,7 +33,7 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
     const int borderTop = QFontMetrics(font()).height() / 2;
     const QRect border = rect().adjusted(0, borderTop, -1, -1);
 
-    // Etched: a dark line with a light one just inside it.
+    // Etched: the dark line of a 3D edge with its light one just inside it.
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(border.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Light));

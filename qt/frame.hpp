@@ -15,8 +15,9 @@ namespace lnb {
 class Frame : public QWidget {
     Q_OBJECT
   public:
-    Frame(const QString& caption, QWidget* parent);
+    explicit Frame(QWidget* parent);
 
+    void setCaption(const QString& caption);
     QLabel* captionLabel() const { return caption_; }
 
   protected:

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFont>
 #include <QWidget>
 #include <array>
 
 #include "diagram.hpp"
-#include "frm_main_logic.hpp"
-#include "window_design.hpp"
+#include "presenter.hpp"
+#include "units.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -19,8 +18,8 @@ namespace lnb {
 class Frame;
 class InputField;
 
-// The main window: builds its controls from the design table, passes the
-// user's typing to the calculator core and shows what the core decided.
+// The main window: builds its controls from the design table, tells the core
+// what the user does and paints the view the core gives back.
 class FrmMain : public QWidget {
     Q_OBJECT
   public:
@@ -29,11 +28,7 @@ class FrmMain : public QWidget {
     // Computes and draws the example figures; call before the window is shown.
     void Form_Load();
 
-    const FrmMainLogic& logic() const { return logic_; }
-    // The line under the result: a message, what installers read next to a
-    // current result, or nothing.
-    QString statusLine() const;
-    bool resultIsCurrent() const { return logic_.status().resultIsCurrent(); }
+    const FrmMainLogic& logic() const { return presenter_.logic(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,39 +37,27 @@ class FrmMain : public QWidget {
   private:
     void createControls();
     QWidget* containerOf(const design::Control& control) const;
+    QWidget* widget(design::Id id) const { return controls_[static_cast<std::size_t>(id)]; }
+    InputField* input(Input which) const;
     void stackLabelsUnderTheRest();
     void setTabOrder();
-    void describeForScreenReaders();
-    void bindInput(Input input);
+    void nameForScreenReaders();
+    void bindInput(Input which);
 
-    void onTextChanged(Input input, const QString& text);
-    void onEntered(Input input, Qt::FocusReason reason);
-    void showState();
-    void showResult();
-    void showStatusLine();
-    void repaintMovedPictures();
+    void onTextChanged(Input which, const QString& text);
+    void onEntered(Input which, Qt::FocusReason reason);
+    void showView(const View& view);
+    void showControl(design::Id id, const ShownText& now);
+    void showSelection(const Selection& selection);
+    void repaintMovedPictures(const View& view);
 
-    FrmMainLogic logic_;
+    units::FontMeasure measure_;
+    Presenter presenter_;
+    View shown_;  // what the window shows now: the last view it was given
 
-    // Every control by design::Id; the typed ones below are those the window uses.
-    std::array<QWidget*, 16> controls_{};
-    Frame* frame2_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
-    std::array<InputField*, 3> inputs_{};  // by Input
-    QLineEdit* txtMedDiametro_ = nullptr;
-    QLineEdit* txtMedProfundidad_ = nullptr;
-    QLineEdit* txtDistancia_ = nullptr;
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
+    std::array<QWidget*, 16> controls_{};  // by design::Id
     QLabel* lblAviso_ = nullptr;
     QMenu* resultMenu_ = nullptr;
-
-    QFont resultFont_;  // the design's, before any shrinking to fit
-    QFont statusFont_;
-    std::array<Rect, 6> shownPictures_{};
     diagram::PicturePainter picturePainter_;
 };
 

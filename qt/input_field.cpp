@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "numeric_text.hpp"
+#include "window_design.hpp"
 
 namespace lnb {
 namespace {
@@ -49,8 +50,9 @@ class PastedTextTrimmer : public QValidator {
 
 }  // namespace
 
-InputField::InputField(const QString& text, const QString& decimalSeparator, QWidget* parent)
-    : QLineEdit(text, parent), decimalSeparator_(decimalSeparator) {
+InputField::InputField(const QString& decimalSeparator, QWidget* parent)
+    : QLineEdit(parent), decimalSeparator_(decimalSeparator) {
+    setMaxLength(design::kLongestInput);
     setValidator(new PastedTextTrimmer(this));
 }
 

@@ -13,7 +13,7 @@ namespace lnb {
 class InputField : public QLineEdit {
     Q_OBJECT
   public:
-    InputField(const QString& text, const QString& decimalSeparator, QWidget* parent);
+    InputField(const QString& decimalSeparator, QWidget* parent);
 
     // Where the caret stood when the field was last left (the start of the
     // selection, if there was one), in UTF-16 units.

@@ -2,6 +2,7 @@
 #include "units.hpp"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
 #include <QtMath>
 
@@ -41,31 +42,45 @@ QRectF toPixels(const Rect& twips) {
             toPixels(twips.height)};
 }
 
-// System colours are the active ones: a control inside a disabled frame keeps
-// the window's white, not the disabled grey.
-QColor toQColor(design::Colour colour, const QPalette& system) {
-    switch (colour) {
-        case design::kSystemWindowBackground:
-            return system.color(QPalette::Active, QPalette::Base);
-        case design::kSystemWindowText:
-            return system.color(QPalette::Active, QPalette::Text);
-        default:
-            return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                          static_cast<int>((colour >> 16) & 0xFF));
-    }
+QColor toQColor(design::Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QFont toQFont(const design::Font& font, const QFont& windowFont) {
-    if (font.pointSize <= 0)
-        return windowFont;
+QPalette toPalette(const design::SystemColours& system) {
+    const std::pair<QPalette::ColorRole, design::Rgb> roles[] = {
+        {QPalette::Window, system.window},        {QPalette::WindowText, system.windowText},
+        {QPalette::Base, system.window},          {QPalette::AlternateBase, system.window},
+        {QPalette::Text, system.windowText},      {QPalette::PlaceholderText, system.grayText},
+        {QPalette::Button, system.face},          {QPalette::ButtonText, system.windowText},
+        {QPalette::BrightText, system.window},    {QPalette::Light, system.light},
+        {QPalette::Midlight, system.face},        {QPalette::Mid, system.shadow},
+        {QPalette::Dark, system.shadow},          {QPalette::Shadow, system.darkShadow},
+        {QPalette::Highlight, system.highlight},  {QPalette::HighlightedText, system.highlightText},
+        {QPalette::Link, system.windowText},      {QPalette::LinkVisited, system.windowText},
+        {QPalette::ToolTipBase, system.infoBack}, {QPalette::ToolTipText, system.infoText},
+    };
+    QPalette palette;
+    for (const auto& [role, rgb] : roles) palette.setColor(role, toQColor(rgb));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, toQColor(system.grayText));
+    return palette;
+}
+
+QFont toQFont(const design::Font& font, double pointSize) {
     QFont result;
     if (!designFamily().isEmpty())
         result.setFamily(designFamily());
     result.setStyleHint(QFont::SansSerif);
-    result.setPointSizeF(font.pointSize);
+    result.setPointSizeF(pointSize);
     result.setBold(font.bold);
     result.setItalic(font.italic);
     return result;
+}
+
+double FontMeasure::widthInTwips(std::string_view text, const design::Font& font,
+                                 double pointSize) const {
+    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toTwips(QFontMetricsF(toQFont(font, pointSize)).horizontalAdvance(shown));
 }
 
 }  // namespace lnb::units

@@ -7,10 +7,11 @@
 #include <QRect>
 #include <QRectF>
 
+#include "presenter.hpp"
 #include "window_design.hpp"
 #include "window_state.hpp"
 
-// The one place where the design's twips and colours become Qt's.
+// The one place where the design's twips, colours and fonts become Qt's.
 namespace lnb::units {
 
 // Device-independent pixels: Qt scales them on HiDPI screens.
@@ -19,19 +20,34 @@ inline constexpr double kTwipsPerPixel = 15.0;
 constexpr double toPixels(double twips) {
     return twips / kTwipsPerPixel;
 }
+constexpr double toTwips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
-// A control's rectangle; the design's controls all sit on whole pixels.
+// A control's rectangle in its container; the design's controls all sit on
+// whole pixels.
 QRect toPixels(const design::Control& control);
 
 // A picture's rectangle, kept in floating point: pictures can be far larger
 // than any integer rectangle.
 QRectF toPixels(const Rect& twips);
 
-// 0x00BBGGRR, or the system colour the top bit refers to.
-QColor toQColor(design::Colour colour, const QPalette& system);
+QColor toQColor(design::Rgb rgb);
+
+// A palette with every role of every group set from these colours, so that
+// nothing of the desktop's palette shows through. Disabled text is grey on
+// the same backgrounds.
+QPalette toPalette(const design::SystemColours& system);
 
 // The design's fonts are all "MS Sans Serif"; where it is missing, the
 // metric-compatible sans fonts stand in for it.
-QFont toQFont(const design::Font& font, const QFont& windowFont);
+QFont toQFont(const design::Font& font, double pointSize);
+
+// Text widths as Qt draws them, for the core's fitting rule.
+class FontMeasure : public TextMeasure {
+  public:
+    double widthInTwips(std::string_view text, const design::Font& font,
+                        double pointSize) const override;
+};
 
 }  // namespace lnb::units

@@ -60,3 +60,81 @@ def screen_pixels(x, y, width, height):
 def is_blue(rgb):
     r, g, b = rgb
     return b > 120 and b - r > 60 and b - g > 60
+
+
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data")
+FIELD_LETTERS = {"V": "txtVertical", "H": "txtHorizontal", "p": "txtProfundidad"}
+EXAMPLE_FIGURES = {"txtVertical": "80", "txtHorizontal": "80", "txtProfundidad": "10"}
+
+
+def table(name):
+    """The rows of a table of tests/data/, split at tabs."""
+    with open(os.path.join(DATA, name), encoding="utf-8") as lines:
+        return [line.rstrip("\n").split("\t") for line in lines
+                if line.strip() and not line.startswith("#")]
+
+
+def status_rows(separator):
+    """The status rows for a locale's separator (tests/data/status_rows.tsv):
+    (typed as [(control name, text)], result, blue, line, tone)."""
+    rows = []
+    for sep, typed, result, colour, line, tone in table("status_rows.tsv"):
+        if sep != separator:
+            continue
+        steps = [] if typed == "-" else [step.split("=", 1) for step in typed.split(";")]
+        rows.append(([(FIELD_LETTERS[f], text) for f, text in steps], result,
+                     colour == "blue", line, tone))
+    return rows
+
+
+def appearance_checks():
+    """(what, check, x, y, w, h, expect) of tests/data/appearance.tsv."""
+    checks = []
+    for what, check, x, y, w, h, expect in table("appearance.tsv"):
+        checks.append((what, check, int(x), int(y), 1 if w == "-" else int(w),
+                       1 if h == "-" else int(h), expect))
+    return checks
+
+
+def ink_is(rgb, kind):
+    """The kinds of colour a text's ink is told apart by (as the Qt suite's)."""
+    r, g, b = rgb
+    return {
+        "dark": max(rgb) <= 80,
+        "blue": b >= 160 and b - r >= 80 and b - g >= 80,
+        "white": min(rgb) >= 230,
+        "green": g >= 80 and g - r >= 50 and g - b >= 50,
+        "grey": max(rgb) - min(rgb) <= 24 and 90 <= r <= 180,
+        "red": r >= 120 and r - g >= 60 and r - b >= 60,
+    }[kind]
+
+
+def ink_in(pixels, x, y, w, h):
+    """The drawn pixel of an area furthest from its first one, its background."""
+    background = pixels[(x, y)]
+    return max((pixels[(px, py)] for px in range(x, x + w) for py in range(y, y + h)),
+               key=lambda c: sum(abs(a - b) for a, b in zip(c, background)))
+
+
+def tone_of(ink):
+    """How the line under the result is drawn, from its ink."""
+    r, g, b = ink
+    if r - g > 60 and r - b > 60:
+        return "message"
+    if max(ink) < 80:
+        return "info"
+    return "none"
+
+
+def check_appearance(pixels, origin, what_suffix=""):
+    """The appearance table against a screen's pixels, the window's client
+    area at `origin`."""
+    ox, oy = origin
+    client = {(px - ox, py - oy): c for (px, py), c in pixels.items()}
+    for what, kind, x, y, w, h, expect in appearance_checks():
+        if kind == "colour":
+            rgb = client[(x, y)]
+            check("%02X%02X%02X" % rgb == expect, f"{what}{what_suffix}: {rgb} is {expect}")
+        else:
+            ink = ink_in(client, x, y, w, h)
+            check(ink_is(ink, expect), f"{what}{what_suffix}: ink {ink} is {expect}")

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "frm_main.hpp"
+#include "texts.hpp"
 #include "wide_text.hpp"
 
 namespace {
@@ -25,8 +26,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     lnb::win32::FrmMain frmMain(instance, decimalSeparator());
-    if (!frmMain.create())
+    if (!frmMain.create()) {
+        MessageBoxW(nullptr, lnb::win32::widen(lnb::texts::kWindowNotCreated).c_str(),
+                    lnb::win32::widen(DISTANCIA_PRODUCT_NAME).c_str(), MB_ICONERROR | MB_OK);
         return 1;
+    }
     frmMain.Form_Load();
     frmMain.quitAfterFirstPaintWhenMeasured();
     ShowWindow(frmMain.handle(), show);

@@ -24,21 +24,16 @@ bool hasScalableFamily(HDC dc, const std::wstring& family) {
     return found;
 }
 
-// The first of the design's families that this system has as a scalable
-// font ("MS Sans Serif" is a bitmap font on Windows; its TrueType successor
-// comes next), looked up once.
+// "MS Sans Serif" is a bitmap font on Windows; its TrueType successor comes
+// next. Looked up once.
 const std::wstring& designFamily() {
     static const std::wstring family = [] {
-        HDC screen = GetDC(nullptr);
-        std::wstring chosen;
+        const gdi::WindowDc screen(nullptr);
         for (const std::string_view candidate : design::kFontFamilies) {
-            if (hasScalableFamily(screen, widen(candidate))) {
-                chosen = widen(candidate);
-                break;
-            }
+            if (hasScalableFamily(screen.get(), widen(candidate)))
+                return widen(candidate);
         }
-        ReleaseDC(nullptr, screen);
-        return chosen;
+        return std::wstring();
     }();
     return family;
 }
@@ -53,6 +48,10 @@ int toWholePixels(int twips, UINT dpi) {
     return static_cast<int>(std::lround(toPixels(twips, dpi)));
 }
 
+double toTwips(double pixels, UINT dpi) {
+    return pixels * kTwipsPerInch / dpi;
+}
+
 RECT toPixels(const design::Control& control, UINT dpi) {
     const design::Place place = design::placeInWindow(control);
     const int left = toWholePixels(place.left, dpi);
@@ -61,27 +60,30 @@ RECT toPixels(const design::Control& control, UINT dpi) {
             top + toWholePixels(control.height, dpi)};
 }
 
-COLORREF toColorRef(design::Colour colour) {
-    if (colour & 0x80000000u)
-        return GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour);
+HFONT Fonts::get(const design::Font& font, double pointSize) const {
+    auto& made = made_[{pointSize, font.bold, font.italic}];
+    if (!made) {
+        LOGFONTW description{};
+        description.lfHeight = -static_cast<LONG>(std::lround(pointSize * dpi_ / 72.0));
+        description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+        description.lfItalic = font.italic;
+        description.lfCharSet = ANSI_CHARSET;  // the design's character set 0, Western
+        description.lfQuality = CLEARTYPE_QUALITY;
+        description.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+        designFamily().copy(description.lfFaceName, LF_FACESIZE - 1);
+        made = gdi::Object<HFONT>(CreateFontIndirectW(&description));
+    }
+    return made.get();
 }
 
-HFONT createFont(const design::Font& font, UINT dpi) {
-    const double size = font.pointSize > 0 ? font.pointSize : design::kFrmMain.font.pointSize;
-    return createFont(font, dpi, size);
-}
-
-HFONT createFont(const design::Font& font, UINT dpi, double pointSize) {
-    LOGFONTW description{};
-    description.lfHeight = -static_cast<LONG>(std::lround(pointSize * dpi / 72.0));
-    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    description.lfItalic = font.italic;
-    description.lfCharSet = ANSI_CHARSET;  // the design's character set 0, Western
-    description.lfQuality = CLEARTYPE_QUALITY;
-    description.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    designFamily().copy(description.lfFaceName, LF_FACESIZE - 1);
-    return CreateFontIndirectW(&description);
+double GdiMeasure::widthInTwips(std::string_view text, const design::Font& font,
+                                double pointSize) const {
+    const gdi::WindowDc screen(nullptr);
+    const gdi::Selection selected(screen.get(), fonts_.get(font, pointSize));
+    const std::wstring wide = widen(text);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
+    return toTwips(extent.cx, fonts_.dpi());
 }
 
 }  // namespace lnb::win32::units

@@ -10,9 +10,4 @@ namespace lnb::win32 {
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
 
-// The core counts selections in characters (code points); an edit control in
-// UTF-16 units.
-int toCharacters(std::wstring_view text, int utf16Position);
-int toUtf16(std::wstring_view text, int characters);
-
 }  // namespace lnb::win32

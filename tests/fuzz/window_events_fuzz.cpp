@@ -24,30 +24,17 @@ bool finite(const Rect& r) {
            std::isfinite(r.height);
 }
 
-struct Field {
-    lnb::TextField FrmMainLogic::*text;
-    void (FrmMainLogic::*change)();
-    void (FrmMainLogic::*gotFocus)();
-};
-
-const Field kFields[] = {
-    {&FrmMainLogic::txtHorizontal, &FrmMainLogic::txtHorizontal_Change,
-     &FrmMainLogic::txtHorizontal_GotFocus},
-    {&FrmMainLogic::txtVertical, &FrmMainLogic::txtVertical_Change,
-     &FrmMainLogic::txtVertical_GotFocus},
-    {&FrmMainLogic::txtProfundidad, &FrmMainLogic::txtProfundidad_Change,
-     &FrmMainLogic::txtProfundidad_GotFocus},
-};
+std::array<std::string, 3> results(const lnb::WindowState& state) {
+    return {state.txtMedDiametro.Text, state.txtMedProfundidad.Text, state.txtDistancia.Text};
+}
 
 // Types `text` into `field` and checks what the handler did.
-void type(FrmMainLogic& frm, const Field& field, std::string text) {
-    const auto before = frm.pictureRects();
-    const std::array<std::string, 3> resultsBefore{
-        frm.txtMedDiametro.Text, frm.txtMedProfundidad.Text, frm.txtDistancia.Text};
-    const bool numeric = lnb::numeric_text::isNumeric(text, frm.decimalSeparator());
-    (frm.*field.text).Text = std::move(text);
+void type(FrmMainLogic& frm, lnb::Input field, std::string text) {
+    const auto before = frm.state().pictureRects();
+    const auto resultsBefore = results(frm.state());
+    const bool numeric = lnb::numeric_text::read(text, frm.decimalSeparator()).has_value();
     try {
-        (frm.*field.change)();
+        frm.type(field, std::move(text));
     } catch (...) {
         FUZZ_REQUIRE(false && "an exception left a handler");
     }
@@ -55,19 +42,26 @@ void type(FrmMainLogic& frm, const Field& field, std::string text) {
     if (frm.status().resultIsCurrent())
         FUZZ_REQUIRE(numeric);
     if (!numeric) {
-        FUZZ_REQUIRE(frm.pictureRects() == before);
-        FUZZ_REQUIRE(frm.txtMedDiametro.Text == resultsBefore[0]);
-        FUZZ_REQUIRE(frm.txtMedProfundidad.Text == resultsBefore[1]);
-        FUZZ_REQUIRE(frm.txtDistancia.Text == resultsBefore[2]);
+        FUZZ_REQUIRE(frm.state().pictureRects() == before);
+        FUZZ_REQUIRE(results(frm.state()) == resultsBefore);
     }
-    for (const Rect& r : frm.pictureRects()) FUZZ_REQUIRE(finite(r));
+    for (const Rect& r : frm.state().pictureRects()) FUZZ_REQUIRE(finite(r));
+}
+
+// Entering a field changes its selection only.
+void enter(FrmMainLogic& frm, lnb::Input field, int caret) {
+    const auto before = frm.state().pictureRects();
+    const auto resultsBefore = results(frm.state());
+    frm.enter(field, caret);
+    FUZZ_REQUIRE(frm.state().pictureRects() == before);
+    FUZZ_REQUIRE(results(frm.state()) == resultsBefore);
 }
 
 }  // namespace
 
 // Input: a separator byte, then events. An event byte picks the field (its
 // value mod 3) and whether to type (a length byte and that many bytes of text
-// follow) or to enter the field.
+// follow) or to enter the field (its bits 2 to 6 give the caret).
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
@@ -76,11 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t at = 1;
     while (at < size) {
         const uint8_t event = data[at++];
-        const Field& field = kFields[event % 3];
+        const auto field = lnb::kInputs[event % 3];
         if (event & 0x80) {
-            (frm.*field.gotFocus)();
-            FUZZ_REQUIRE((frm.*field.text).SelLength <=
-                         static_cast<int>((frm.*field.text).Text.size()));
+            enter(frm, field, (event >> 2) & 0x1F);
             continue;
         }
         size_t length = 0;

@@ -23,28 +23,18 @@ std::ostream& operator<<(std::ostream& os, const Rect& r) {
 namespace {
 
 std::array<std::string, 3> results(const FrmMainLogic& frm) {
-    return {frm.txtMedDiametro.Text, frm.txtMedProfundidad.Text, frm.txtDistancia.Text};
+    const lnb::WindowState& s = frm.state();
+    return {s.txtMedDiametro.Text, s.txtMedProfundidad.Text, s.txtDistancia.Text};
 }
 
-enum class Field { Horizontal, Vertical, Depth };
+using Field = lnb::Input;
 
 std::ostream& operator<<(std::ostream& os, Field field) {
-    return os << (field == Field::Horizontal ? 'H' : field == Field::Vertical ? 'V' : 'p');
+    return os << "VHp"[static_cast<int>(field)];
 }
 
-// Types a whole new text into a field, as the window reports it.
 void type(FrmMainLogic& frm, Field field, const std::string& text) {
-    switch (field) {
-        case Field::Horizontal:
-            frm.txtHorizontal.Text = text;
-            return frm.txtHorizontal_Change();
-        case Field::Vertical:
-            frm.txtVertical.Text = text;
-            return frm.txtVertical_Change();
-        case Field::Depth:
-            frm.txtProfundidad.Text = text;
-            return frm.txtProfundidad_Change();
-    }
+    frm.type(field, text);
 }
 
 FailureKind failureOf(FrmMainLogic& frm, Field field, const std::string& text) {
@@ -67,35 +57,37 @@ INSTANTIATE_TEST_SUITE_P(Locales, BothSeparators, testing::Values(".", ","));
 TEST_P(BothSeparators, LoadComputesAndDrawsTheExampleFigures) {
     const FrmMainLogic frm = loaded(GetParam());
     EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "160", "40"}));
-    EXPECT_TRUE(frm.Option1.Value);
-    EXPECT_FALSE(frm.Option2.Value);
-    EXPECT_EQ(frm.Escala, 60);
+    EXPECT_TRUE(frm.state().Option1.Value);
+    EXPECT_FALSE(frm.state().Option2.Value);
+    EXPECT_EQ(frm.state().Escala, 60);
     const std::array<Rect, 6> workedExample{{{240, 2520, 600, 4800},
                                              {2640, 4732.5, 375, 375},
                                              {840, 5107.5, 2175, 2212.5},
                                              {5640, 2520, 4800, 4800},
                                              {7852.5, 4732.5, 375, 375},
                                              {7890, 5107.5, 300, 2212.5}}};
-    EXPECT_EQ(frm.pictureRects(), workedExample);
+    EXPECT_EQ(frm.state().pictureRects(), workedExample);
 }
 
 // Load's first recalculation runs while the side-view dish is still collapsed.
-TEST(Load, FirstRecalculationStretchesTheArmFromTheCollapsedDish) {
-    FrmMainLogic frm;
-    frm.Escala = 60;
-    lnb::geometry::initialCollapse(frm);
-    frm.txtHorizontal_Change();
-    EXPECT_EQ(frm.imgPalo1.Width.value(), 2775);
+TEST(Geometry, FocalPlacementFromTheCollapsedDish) {
+    lnb::WindowState state;
+    state.Escala = 60;
+    lnb::geometry::initialCollapse(state);
+    lnb::geometry::horizontalGroup(state, 80);
+    lnb::geometry::focalPlacement(state, 40);
+    EXPECT_EQ(state.imgPalo1.Width.value(), 2775);
 }
 
 TEST(Load, StopsAtAFailingExampleFigure) {
     FrmMainLogic frm;
-    frm.txtHorizontal.Text = "1e37";  // too wide for any picture
+    frm.type(Field::Horizontal, "1e37");  // too wide for any picture once Escala is set
+    const std::string before = frm.state().txtDistancia.Text;
     frm.Form_Load();
     ASSERT_TRUE(frm.failure().has_value());
-    EXPECT_TRUE(frm.Option1.Value) << "the steps before the failure stay";
-    EXPECT_EQ(frm.imgPlato1.Height.value(), 0) << "the vertical handler must not run";
-    EXPECT_EQ(frm.txtDistancia.Text, "Text1");
+    EXPECT_TRUE(frm.state().Option1.Value) << "the steps before the failure stay";
+    EXPECT_EQ(frm.state().imgPlato1.Height.value(), 0) << "the vertical handler must not run";
+    EXPECT_EQ(frm.state().txtDistancia.Text, before);
 }
 
 struct RecalcRow {
@@ -120,7 +112,7 @@ TEST_P(Recalculation, WritesWorkFieldsResultAndSideView) {
     type(frm, Field::Vertical, row.V);
     type(frm, Field::Depth, row.p);
     EXPECT_EQ(results(frm), row.texts);
-    EXPECT_FLOAT_EQ(frm.imgPalo1.Width.value(), row.sideArmWidth);
+    EXPECT_FLOAT_EQ(frm.state().imgPalo1.Width.value(), row.sideArmWidth);
 }
 
 // Arm width: LNB right edge (F·60 + 240 + 375) less the rim plane (240 + p·60).
@@ -140,23 +132,23 @@ TEST(Typing, FollowsTheOverviewExample) {
     FrmMainLogic frm = loaded();
     type(frm, Field::Horizontal, "9");
     EXPECT_EQ(results(frm), (std::array<std::string, 3>{"1980.25", "160", "12.3765625"}));
-    EXPECT_EQ(frm.imgPlato2.Width.value(), 540);
-    EXPECT_EQ(frm.imgLnb2.Left.value(), 5640 + 270 - 187.5);
-    EXPECT_EQ(frm.imgLnb1.Left.value(), static_cast<float>(12.3765625 * 60 + 240));
+    EXPECT_EQ(frm.state().imgPlato2.Width.value(), 540);
+    EXPECT_EQ(frm.state().imgLnb2.Left.value(), 5640 + 270 - 187.5);
+    EXPECT_EQ(frm.state().imgLnb1.Left.value(), static_cast<float>(12.3765625 * 60 + 240));
     type(frm, Field::Horizontal, "90");
-    EXPECT_EQ(frm.txtDistancia.Text, "45.15625");
+    EXPECT_EQ(frm.state().txtDistancia.Text, "45.15625");
 }
 
 TEST_P(BothSeparators, ZeroDepthWritesTheWorkFieldsThenFails) {
     FrmMainLogic frm = loaded(GetParam());
-    const Rect sideLnb = frm.imgLnb1.rect();
+    const Rect sideLnb = frm.state().imgLnb1.rect();
     type(frm, Field::Depth, "0");
     ASSERT_TRUE(frm.failure().has_value()) << "a depth of 0 must fail";
     EXPECT_EQ(frm.failure()->kind(), FailureKind::DivisionByZero);
     EXPECT_EQ(frm.failure()->field(), "txtDistancia.Text");
     EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "0", "40"}));
-    EXPECT_EQ(frm.imgLnb1.rect(), sideLnb);
-    EXPECT_EQ(frm.imgPlato1.Width.value(), 0) << "the depth group ran before the failure";
+    EXPECT_EQ(frm.state().imgLnb1.rect(), sideLnb);
+    EXPECT_EQ(frm.state().imgPlato1.Width.value(), 0) << "the depth group ran before the failure";
 }
 
 TEST(Failures, ZeroMeanOverZeroDepthIsInvalid) {
@@ -180,7 +172,7 @@ class HugeFigures : public testing::TestWithParam<HugeRow> {};
 TEST_P(HugeFigures, FailAsOverflowAndKeepEveryRectangleFinite) {
     FrmMainLogic frm = loaded();
     EXPECT_EQ(failureOf(frm, GetParam().field, GetParam().text), FailureKind::Overflow);
-    for (const Rect& r : frm.pictureRects()) {
+    for (const Rect& r : frm.state().pictureRects()) {
         EXPECT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
                     std::isfinite(r.height))
             << r;
@@ -209,10 +201,10 @@ class NonNumericText : public testing::TestWithParam<IgnoredRow> {};
 TEST_P(NonNumericText, ChangesNothing) {
     FrmMainLogic frm = loaded(GetParam().separator);
     type(frm, Field::Horizontal, "90");
-    const auto rectsBefore = frm.pictureRects();
+    const auto rectsBefore = frm.state().pictureRects();
     const auto textsBefore = results(frm);
     type(frm, GetParam().field, GetParam().text);
-    EXPECT_EQ(frm.pictureRects(), rectsBefore);
+    EXPECT_EQ(frm.state().pictureRects(), rectsBefore);
     EXPECT_EQ(results(frm), textsBefore);
 }
 
@@ -227,22 +219,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Typing, DepthWithANonNumericDiameterAppliesTheDepthGroupOnly) {
     FrmMainLogic frm = loaded();
     type(frm, Field::Horizontal, "abc");
-    const Rect sideLnb = frm.imgLnb1.rect();
-    const float armWidth = frm.imgPalo1.Width.value();
+    const lnb::WindowState& s = frm.state();
+    const Rect sideLnb = s.imgLnb1.rect();
+    const float armWidth = s.imgPalo1.Width.value();
     type(frm, Field::Depth, "20");
-    EXPECT_EQ(frm.imgPlato1.Width.value(), 1200);
-    EXPECT_EQ(frm.imgPalo1.Left.value(), 1440) << "the arm starts at the new rim plane";
-    EXPECT_EQ(frm.imgPalo1.Width.value(), armWidth);
-    EXPECT_EQ(frm.imgLnb1.rect(), sideLnb);
+    EXPECT_EQ(s.imgPlato1.Width.value(), 1200);
+    EXPECT_EQ(s.imgPalo1.Left.value(), 1440) << "the arm starts at the new rim plane";
+    EXPECT_EQ(s.imgPalo1.Width.value(), armWidth);
+    EXPECT_EQ(s.imgLnb1.rect(), sideLnb);
     EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "160", "40"}));
 }
 
 TEST(Typing, VerticalZeroCollapsesBothDishes) {
     FrmMainLogic frm = loaded();
     type(frm, Field::Vertical, "0");
-    for (const auto* dish : {&frm.imgPlato1, &frm.imgPlato2}) EXPECT_EQ(dish->Height.value(), 0);
-    for (const auto* lnb : {&frm.imgLnb1, &frm.imgLnb2}) EXPECT_EQ(lnb->Top.value(), 2332.5);
-    for (const auto* arm : {&frm.imgPalo1, &frm.imgPalo2}) EXPECT_EQ(arm->Height.value(), 187.5);
+    const lnb::WindowState& s = frm.state();
+    for (const auto* dish : {&s.imgPlato1, &s.imgPlato2}) EXPECT_EQ(dish->Height.value(), 0);
+    for (const auto* lnb : {&s.imgLnb1, &s.imgLnb2}) EXPECT_EQ(lnb->Top.value(), 2332.5);
+    for (const auto* arm : {&s.imgPalo1, &s.imgPalo2}) EXPECT_EQ(arm->Height.value(), 187.5);
 }
 
 // Whatever the user types, in any order, no rectangle ever becomes infinite or NaN.
@@ -255,48 +249,12 @@ TEST(Typing, AnySequenceKeepsEveryRectangleFinite) {
     for (int step = 0; step < 5000; ++step) {
         const auto field = static_cast<Field>(random() % 3);
         type(frm, field, texts[random() % texts.size()]);
-        for (const Rect& r : frm.pictureRects()) {
+        for (const Rect& r : frm.state().pictureRects()) {
             ASSERT_TRUE(std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
                         std::isfinite(r.height))
                 << "step " << step << ": " << r;
         }
     }
-}
-
-struct FocusRow {
-    const char* text;
-    int selStart;
-    int expectedLength;
-};
-
-void PrintTo(const FocusRow& row, std::ostream* os) {
-    *os << '"' << row.text << "\" caret " << row.selStart;
-}
-
-class GotFocus : public testing::TestWithParam<FocusRow> {};
-
-TEST_P(GotFocus, SelectsTheWholeTextInCharacters) {
-    FrmMainLogic frm = loaded();
-    frm.txtProfundidad.Text = GetParam().text;
-    frm.txtProfundidad.SelStart = GetParam().selStart;
-    frm.txtProfundidad_GotFocus();
-    EXPECT_EQ(frm.txtProfundidad.SelLength, GetParam().expectedLength);
-    EXPECT_EQ(frm.txtProfundidad.SelStart, GetParam().selStart) << "the caret stays";
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, GotFocus,
-                         testing::Values(FocusRow{"80", 0, 2}, FocusRow{"", 0, 0},
-                                         FocusRow{"\u00f1", 0, 1}, FocusRow{"1\U0001F600", 1, 2},
-                                         FocusRow{"12,5", 4, 4}));
-
-TEST(GotFocus, EachFieldSelectsItsOwnText) {
-    FrmMainLogic frm = loaded();
-    frm.txtHorizontal.Text = "123";
-    frm.txtHorizontal_GotFocus();
-    frm.txtVertical_GotFocus();
-    EXPECT_EQ(frm.txtHorizontal.SelLength, 3);
-    EXPECT_EQ(frm.txtVertical.SelLength, 2);
-    EXPECT_EQ(frm.txtProfundidad.SelLength, 0);
 }
 
 }  // namespace

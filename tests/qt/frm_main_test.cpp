@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 #include <QRadioButton>
+#include <sstream>
 
+#include "data_tables.hpp"
 #include "window_test_support.hpp"
 
 using lnb::FrmMain;
 
 using namespace lnb::testing;
+
+Q_DECLARE_METATYPE(lnb::testing::StatusRow)
 
 class FrmMainTest : public QObject {
     Q_OBJECT
@@ -21,76 +25,44 @@ class FrmMainTest : public QObject {
         QCOMPARE(window->size(), QSize(805, 643));
         QCOMPARE(QApplication::focusWidget(), child(*window, "txtVertical"));
         QCOMPARE(child(*window, "txtVertical")->selectedText(), QString("80"));
-        QCOMPARE(child(*window, "txtDistancia")->text(), QString("40"));
+        QCOMPARE(resultText(*window), QString("40"));
         QVERIFY(child<QRadioButton>(*window, "Option1")->isChecked());
         QVERIFY(!child<QRadioButton>(*window, "Option2")->isChecked());
         QVERIFY(child(*window, "txtMedDiametro")->isHidden());
         QVERIFY(child(*window, "txtMedProfundidad")->isHidden());
-        QVERIFY(!child(*window, "txtDistancia")->isEnabled());
-        QCOMPARE(child(*window, "txtDistancia")->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(window->statusLine(), QString("Relación f/D: 0.50"));
+        QCOMPARE(lineUnderResult(*window), QString("Relación f/D: 0.50"));
     }
 
     // What each status shows, in both locales: the result, its colour, the
-    // line under it, and what a screen reader hears of the result.
+    // line under it and its colour, and what a screen reader hears of the
+    // result. The rows are those every suite reads.
     void typingShowsTheStatus_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QStringList>("texts");  // pasted one after the other
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<bool>("current");
-        QTest::addColumn<QString>("line");  // under the result
-        for (const QLocale& locale : {kPointLocale, kCommaLocale}) {
-            const QString d = locale.decimalPoint();
-            const QString other = d == "." ? "," : ".";
-            auto row = [&locale](const char* name) -> QTestData& {
-                return QTest::addRow("%s, '%s'", name, qPrintable(locale.decimalPoint())) << locale;
-            };
-            row("90") << "txtHorizontal" << QStringList{"90"} << "45" + d + "15625" << true
-                      << "Ángulo de offset: 27" + d + "3°";
-            row("mid-edit: empty") << "txtHorizontal" << QStringList{""} << "40" << false << "";
-            row("mid-edit: 1e") << "txtVertical" << QStringList{"1e"} << "40" << false << "";
-            row("letters") << "txtProfundidad" << QStringList{"abc"} << "40" << false
-                           << "Escriba un número en «Profundidad».";
-            row("other separator")
-                << "txtVertical" << QStringList{"1" + other + "5"} << "40" << false
-                << "Escriba un número en «Vertical» (decimales con «" + d + "»).";
-            row("out of range") << "txtHorizontal" << QStringList{"1e400"} << "40" << false
-                                << "El número en «Horizontal» es demasiado grande o pequeño.";
-            row("negative") << "txtProfundidad" << QStringList{"-10"} << "-40" << false
-                            << "Las medidas deben ser positivas.";
-            row("depth 0") << "txtProfundidad" << QStringList{"0"} << "40" << false
-                           << "La profundidad no puede ser 0.";
-            row("depth 0 then 0.5") << "txtProfundidad" << QStringList{"0", "0" + d + "5"} << "800"
-                                    << true << "Relación f/D: 10" + d + "00";
-            row("too large") << "txtVertical" << QStringList{"1e300"} << "40" << false
-                             << "Las medidas son demasiado grandes.";
-            row("drawing cannot follow")
-                << "txtVertical" << QStringList{"1e30"} << "1" + d + "5625E+57" << true
-                << "El dibujo no puede seguir medidas tan grandes.";
+        QTest::addColumn<StatusRow>("row");
+        for (const StatusRow& row : statusRows()) {
+            std::ostringstream name;
+            PrintTo(row, &name);
+            QTest::newRow(name.str().c_str()) << row;
         }
     }
 
     void typingShowsTheStatus() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, field);
-        QFETCH(QStringList, texts);
-        QFETCH(QString, result);
-        QFETCH(bool, current);
-        QFETCH(QString, line);
-        const auto window = startWindow(locale);
-        for (const QString& text : texts) paste(child(*window, qPrintable(field)), text);
-        const QLineEdit* shown = child(*window, "txtDistancia");
-        QCOMPARE(shown->text(), result);
-        QCOMPARE(window->resultIsCurrent(), current);
-        QCOMPARE(isBlueish(shown->palette().color(QPalette::Disabled, QPalette::Text)), current);
-        QCOMPARE(window->statusLine(), line);
-        QCOMPARE(shown->accessibleDescription(), line);
-        // Information never looks like a warning.
-        const bool information = line.startsWith("Relación") || line.startsWith("Ángulo");
-        const QColor colour =
-            child<QLabel>(*window, "lblAviso")->palette().color(QPalette::WindowText);
-        QCOMPARE(colour.red() > 120 && colour.green() < 60, !line.isEmpty() && !information);
+        QFETCH(StatusRow, row);
+        const auto window = startWindow(row.separator == "," ? kCommaLocale : kPointLocale);
+        for (const auto& [input, text] : row.typed)
+            paste(field(*window, input), QString::fromStdString(text));
+        const QString line = QString::fromStdString(row.line);
+        QCOMPARE(resultText(*window), QString::fromStdString(row.result));
+        QCOMPARE(lineUnderResult(*window), line);
+        QCOMPARE(spoken(child(*window, "txtDistancia"), QAccessible::Description), line);
+
+        const QImage drawn = grab(*window);
+        const QRect result = child(*window, "txtDistancia")->geometry().adjusted(3, 3, -3, -3);
+        QCOMPARE(isBlueish(inkIn(drawn, result)), row.blue);
+        const QColor ink = inkIn(drawn, child<QLabel>(*window, "lblAviso")->geometry());
+        const bool red = ink.red() - ink.green() > 60 && ink.red() - ink.blue() > 60;
+        const bool dark = ink.red() < 80 && ink.green() < 80 && ink.blue() < 80;
+        QCOMPARE(red, row.tone == Tone::Message);
+        QCOMPARE(dark, row.tone == Tone::Info);
     }
 
     // A depth typed key by key passes through "0"; the result recovers.
@@ -99,11 +71,10 @@ class FrmMainTest : public QObject {
         retype(child(*window, "txtHorizontal"), "90");
         auto* depth = child(*window, "txtProfundidad");
         retype(depth, "0");
-        QCOMPARE(window->statusLine(), QString("La profundidad no puede ser 0."));
+        QCOMPARE(lineUnderResult(*window), QString("La profundidad no puede ser 0."));
         QTest::keyClicks(depth, ".5");
-        QCOMPARE(child(*window, "txtDistancia")->text(), QString("903.125"));
-        QCOMPARE(window->statusLine(), QString("Ángulo de offset: 27.3°"));
-        QVERIFY(window->resultIsCurrent());
+        QCOMPARE(resultText(*window), QString("903.125"));
+        QCOMPARE(lineUnderResult(*window), QString("Ángulo de offset: 27.3°"));
     }
 
     void tabCyclesThroughTheInputs_data() {
@@ -206,8 +177,9 @@ class FrmMainTest : public QObject {
         QFETCH(bool, current);
         const auto window = startWindow(kCommaLocale);
         paste(child(*window, "txtHorizontal"), horizontal);
-        QCOMPARE(child(*window, "txtDistancia")->text(), result);
-        QCOMPARE(window->resultIsCurrent(), current);
+        QCOMPARE(resultText(*window), result);
+        const QRect shown = child(*window, "txtDistancia")->geometry().adjusted(3, 3, -3, -3);
+        QCOMPARE(isBlueish(inkIn(grab(*window), shown)), current);
     }
 
     void longResultsFitTheResultField_data() {
@@ -221,6 +193,8 @@ class FrmMainTest : public QObject {
                                        << "7";
     }
 
+    // A long result is drawn whole inside its field: its ink keeps clear of
+    // the field's borders on both sides.
     void longResultsFitTheResultField() {
         QFETCH(QString, diameter);
         QFETCH(QString, depth);
@@ -228,11 +202,16 @@ class FrmMainTest : public QObject {
         retype(child(*window, "txtHorizontal"), diameter);
         retype(child(*window, "txtVertical"), diameter);
         retype(child(*window, "txtProfundidad"), depth);
-        const QLineEdit* result = child(*window, "txtDistancia");
-        QVERIFY2(result->text().size() >= 17, qPrintable(result->text()));
-        const int advance = QFontMetrics(result->font()).horizontalAdvance(result->text());
-        QVERIFY2(advance <= result->contentsRect().width() - 4,
-                 qPrintable(QString("%1 px for %2").arg(advance).arg(result->text())));
+        QVERIFY2(resultText(*window).size() >= 17, qPrintable(resultText(*window)));
+        const QRect field = child(*window, "txtDistancia")->geometry();
+        const QRect inside = field.adjusted(2, 2, -2, -2);
+        const QRect ink = inkBox(grab(*window), inside, Qt::white);
+        QVERIFY2(ink.left() > inside.left() && ink.right() < inside.right(),
+                 qPrintable(QString("ink %1..%2 in %3..%4")
+                                .arg(ink.left())
+                                .arg(ink.right())
+                                .arg(inside.left())
+                                .arg(inside.right())));
     }
 };
 

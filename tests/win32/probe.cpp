@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the running program's window from outside, as assistive tools do:
 // finds it by its class, reads its controls' texts, pastes into them, tells
-// where they are and which has the focus. One command per run:
+// where they are and which has the focus. Commands, several in one run
+// separated by "--", each answering on lines of its own:
 //   probe wait | info | alive | clipboard | focus | close
 //   probe text|where|selection NAME
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
@@ -10,8 +11,10 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "control_ids.hpp"
 #include "wide_text.hpp"
@@ -177,5 +180,16 @@ int wmain(int argc, wchar_t* argv[]) {
         say("ready");
         return 0;
     }
-    return run(window, command, argc > 2 ? argv[2] : L"", argc > 3 ? argv[3] : L"");
+    std::vector<std::wstring> words;
+    for (int i = 1; i <= argc; ++i) {
+        if (i < argc && std::wstring(argv[i]) != L"--") {
+            words.emplace_back(argv[i]);
+            continue;
+        }
+        words.resize(std::max<std::size_t>(words.size(), 3));
+        if (const int status = run(window, words[0], words[1], words[2]))
+            return status;
+        words.clear();
+    }
+    return 0;
 }

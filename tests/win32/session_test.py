@@ -17,7 +17,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    check, finish, is_blue, run, screen_pixels)
+    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, run, screen_pixels,
+    status_rows, tone_of)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE = sys.argv[1:3]
@@ -71,35 +72,33 @@ def check_keyboard(window):
     check(window.probe("selection", "txtProfundidad") == "0 0", "a click keeps its caret")
 
 
-def status_rows():
-    # field, pasted, result, blue, the line under the result
-    return [
-        ("txtHorizontal", "90", "45.15625", True, "Ángulo de offset: 27.3°"),
-        ("txtHorizontal", "", "45.15625", False, ""),
-        ("txtHorizontal", "80", "40", True, "Relación f/D: 0.50"),
-        ("txtVertical", "1e", "40", False, ""),
-        ("txtVertical", "abc", "40", False, "Escriba un número en «Vertical»."),
-        ("txtVertical", "1,5", "40", False, "Escriba un número en «Vertical» (decimales con «.»)."),
-        ("txtVertical", "1e400", "40", False,
-         "El número en «Vertical» es demasiado grande o pequeño."),
-        ("txtVertical", "80", "40", True, "Relación f/D: 0.50"),
-        ("txtProfundidad", "-10", "-40", False, "Las medidas deben ser positivas."),
-        ("txtProfundidad", "0", "-40", False, "La profundidad no puede ser 0."),
-        ("txtProfundidad", "10", "40", True, "Relación f/D: 0.50"),
-        ("txtVertical", "1e300", "40", False, "Las medidas son demasiado grandes."),
-        ("txtVertical", "1e30", "1.5625E+57", True,
-         "El dibujo no puede seguir medidas tan grandes."),
-        ("txtVertical", "80\\r\\n", "40", True, "Relación f/D: 0.50"),
-    ]
-
-
-def check_status_rows(window):
-    for field, pasted, result, blue, line in status_rows():
-        window.paste(field, pasted)
-        what = f"{field}={pasted!r}"
-        check(window.text("txtDistancia") == result, f"{what}: result {window.text('txtDistancia')!r}")
-        check(window.text("lblAviso") == line, f"{what}: line {window.text('lblAviso')!r}")
-        check(window.result_is_blue() == blue, f"{what}: blue {blue}")
+def check_status_rows(window, separator):
+    """The status rows every suite reads, each from the example figures, one
+    probe run apiece: the fields that differ put back, the row's texts
+    pasted, then what the window shows read back and looked at."""
+    for typed, result, blue, line, tone in status_rows(separator):
+        commands = []
+        for name, figure in EXAMPLE_FIGURES.items():
+            if window.texts[name] != figure:
+                commands += ["paste", name, figure, "--"]
+        for name, text in typed:
+            commands += ["paste", name, text, "--"]
+        commands += ["text", "txtDistancia", "--", "text", "lblAviso", "--",
+                     "where", "txtDistancia", "--", "where", "lblAviso"]
+        shown, said, result_at, line_at = window.probe(*commands).split("\n")
+        window.texts = dict(EXAMPLE_FIGURES)
+        window.texts.update(typed)
+        what = f"'{separator}' " + (" ".join(f"{n}={t!r}" for n, t in typed) or "as started")
+        check(shown == result, f"{what}: result {shown!r}")
+        check(said == line, f"{what}: line {said!r}")
+        rx, ry, rw, rh = (int(v) for v in result_at.split())
+        lx, ly, lw, lh = (int(v) for v in line_at.split())
+        left, right = min(rx, lx), max(rx + rw, lx + lw)
+        pixels = screen_pixels(left, ry, right - left, ly + lh - ry)
+        check(any(is_blue(rgb) for (x, y), rgb in pixels.items()
+                  if rx <= x < rx + rw and y < ry + rh) == blue, f"{what}: blue {blue}")
+        ink = ink_in(pixels, lx, ly, lw, min(lh, 14))  # above the front dish
+        check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
 
 
 # The worked example in pixels: the front dish fills 376, 168, 320 × 320;
@@ -110,6 +109,11 @@ PICTURE_POINTS = [
     ("front dish left edge", 377, 328, "outline"),
     ("front dish top edge", 536, 169, "outline"),
     ("front LNB square's corner", 525, 317, "grey"),
+    # the LNB and the arm lie over the dish: their outlines show inside it
+    ("front LNB's apex, over the dish", 536, 317, "outline"),
+    ("front arm's side, over the dish", 527, 420, "outline"),
+    # the line under the result is a window of its own: no seam where it starts
+    ("front dish's top outline at the line's left edge", 508, 170, "outline"),
     ("side dish vertex", 17, 328, "outline"),
     ("side dish behind its back", 17, 200, "white"),
     ("side arm's empty corner", 60, 344, "white"),
@@ -119,6 +123,7 @@ PICTURE_POINTS = [
 
 def check_pictures(window):
     pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
+    check_appearance(pixels, window.origin)
     for what, x, y, looks in PICTURE_POINTS:
         near = [window.pixel(x + dx, y + dy, pixels) for dx in range(-2, 3) for dy in range(-2, 3)]
         rgb = window.pixel(x, y, pixels)
@@ -147,6 +152,9 @@ def check_hostile_input(window):
                         ("txtProfundidad", "10")]:
         window.paste(field, text)
         check(window.probe("alive") == "alive", f"alive after {field}={text[:20]!r}")
+        if text.startswith("repeat:"):
+            held = len(window.text(field))
+            check(held == 32767, f"a field takes 32767 characters of a longer paste: {held}")
     window.paste("txtHorizontal", "60")
     check(window.text("txtDistancia") == "30.625", "and still answering: horizontal 60")
 
@@ -158,6 +166,8 @@ def check_comma_locale(window):
     window.paste("txtHorizontal", "80,5\\n")
     check(window.text("txtHorizontal") == "80,5", "a pasted line break is dropped")
     check(window.text("lblAviso") == "Relación f/D: 0,50", "f/D in the comma locale")
+    window.texts.update({"txtVertical": "80,5", "txtHorizontal": "80,5"})
+    check_status_rows(window, ",")
 
 
 def main():
@@ -165,9 +175,10 @@ def main():
     with wine_on_a_display():
         window = Window(PROGRAM, PROBE, "en_US.UTF-8")
         check_start(window)
-        check_keyboard(window)
-        check_status_rows(window)
         check_pictures(window)
+        check_keyboard(window)
+        window.texts.update({"txtHorizontal": "90"})
+        check_status_rows(window, ".")
         check_copy(window)
         check_hostile_input(window)
         window.close()

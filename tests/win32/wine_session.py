@@ -65,6 +65,7 @@ class Window:
         width, height, x, y = (int(v) for v in size.split())
         self.client = (width, height)
         self.origin = (x, y)
+        self.texts = {"txtVertical": "80", "txtHorizontal": "80", "txtProfundidad": "10"}
 
     @staticmethod
     def find_x_window():

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a virtual X display, driven as a user drives it: keys
-from xdotool through a Spanish keyboard layout, the window read back through
-the screen reader's bus (AT-SPI) and the screen's pixels.
+from xdotool through a Spanish keyboard layout, texts set and read back
+through the screen reader's bus (AT-SPI), and the screen's pixels, also
+under a dark desktop theme and another Qt style.
 
     session_test.py PROGRAM DESKTOP_ENTRY
 
@@ -17,7 +18,8 @@ import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    check, finish, is_blue, run, screen_pixels, start_display)
+    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, run, screen_pixels,
+    start_display, status_rows, tone_of)
 
 PROGRAM, DESKTOP_ENTRY = sys.argv[1:3]
 
@@ -47,14 +49,26 @@ def find_application(pid):
     return None
 
 
-class Window:
-    """The program's window, started in a locale."""
+# The input fields as a screen reader names them.
+SPOKEN = {"txtVertical": "Vertical", "txtHorizontal": "Horizontal",
+          "txtProfundidad": "Profundidad"}
+# Where the design puts the result and the line under it (pixels at 96 DPI).
+RESULT_AT = (560, 120)
+LINE = (508, 154, 289, 14)  # above the front dish, which starts at 168
+# What a GNOME user with dark mode gets, and a desktop's own Qt style.
+DARK_THEME = {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"}
+OTHER_STYLE = ["-style", "Adwaita-Dark"]
 
-    def __init__(self, lang):
+
+class Window:
+    """The program's window, started in a locale, perhaps under a theme."""
+
+    def __init__(self, lang, theme=None, arguments=()):
         env = {**os.environ, "LANG": lang, "LC_ALL": lang, "QT_ACCESSIBILITY": "1",
-               "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+               "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(theme or {})}
         env.pop("QT_QPA_PLATFORM", None)
-        self.process = subprocess.Popen([PROGRAM], env=env, stderr=subprocess.DEVNULL)
+        self.process = subprocess.Popen([PROGRAM, *arguments], env=env,
+                                        stderr=subprocess.DEVNULL)
         app = wait_for(lambda: find_application(self.process.pid))
         if app is None:
             sys.exit("the program did not show up on the accessibility bus")
@@ -62,6 +76,9 @@ class Window:
         self.result = self.node("Distancia aplicable", pyatspi.ROLE_TEXT)
         self.window_id = wait_for(lambda: run("xdotool", "search", "--pid",
                                               str(self.process.pid)).split()[-1:])[0]
+        x, y = self.result.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+        self.origin = (x - RESULT_AT[0], y - RESULT_AT[1])
+        self.texts = dict(EXAMPLE_FIGURES)
 
     def node(self, name, role):
         return next((n for n in self.nodes if n.name == name and n.getRole() == role), None)
@@ -83,6 +100,11 @@ class Window:
             run("xdotool", "type", "--delay", "5", "--", keys)
         time.sleep(0.3)
 
+    # Sets a field's whole text at once, as a paste does.
+    def set_text(self, control, text):
+        self.node(SPOKEN[control], pyatspi.ROLE_TEXT).queryEditableText().setTextContents(text)
+        self.texts[control] = text
+
     def result_is_blue(self):
         x, y = self.result.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         w, h = self.result.queryComponent().getSize()
@@ -93,44 +115,28 @@ class Window:
         self.process.wait()
 
 
-def status_rows(d):
-    """Typed key by key, a figure passes through its beginnings: "1e300" is
-    also 1 and 1e3 and 1e30 on its way, and the last result they gave stays."""
-    o = "." if d == "," else ","
-    centred = f"Relación f/D: 0{d}50"
-    # field, typed, result, blue, the line under the result
-    return [
-        ("Vertical", "80", "40", True, centred),
-        ("Horizontal", "90", f"45{d}15625", True, f"Ángulo de offset: 27{d}3°"),
-        ("Horizontal", "80", "40", True, centred),
-        ("Vertical", "1e", f"10{d}2515625", False, ""),
-        ("Vertical", "abc", f"10{d}2515625", False, "Escriba un número en «Vertical»."),
-        ("Vertical", f"1{o}5", f"10{d}2515625", False,
-         f"Escriba un número en «Vertical» (decimales con «{d}»)."),
-        ("Vertical", "1e400", "158760", False,
-         "El número en «Vertical» es demasiado grande o pequeño."),
-        ("Vertical", "80", "40", True, centred),
-        ("Profundidad", "-10", "-40", False, "Las medidas deben ser positivas."),
-        ("Profundidad", "0", "-40", False, "La profundidad no puede ser 0."),
-        ("Profundidad", "10", "40", True, centred),
-        ("Vertical", "1e300", f"1{d}5625E+57", False, "Las medidas son demasiado grandes."),
-        ("Vertical", "1e30", f"1{d}5625E+57", True,
-         "El dibujo no puede seguir medidas tan grandes."),
-        # an offset dish as installers measure one
-        ("Vertical", "65", f"32{d}8515625", True, f"Ángulo de offset: 35{d}7°"),
-        ("Horizontal", "60", f"24{d}4140625", True, f"Ángulo de offset: 22{d}6°"),
-        ("Profundidad", f"5{d}77", f"42{d}3120667244367", True, f"Ángulo de offset: 22{d}6°"),
-    ]
-
-
 def check_status_rows(window, separator):
-    for field, typed, result, blue, message in status_rows(separator):
-        window.type_into(field, typed)
-        what = f"'{separator}' {field}={typed}"
+    """The status rows every suite reads, each from the example figures."""
+    for typed, result, blue, line, tone in status_rows(separator):
+        for control, figure in EXAMPLE_FIGURES.items():
+            if window.texts[control] != figure:
+                window.set_text(control, figure)
+        for control, text in typed:
+            window.set_text(control, text)
+        what = f"'{separator}' " + (" ".join(f"{c}={t!r}" for c, t in typed) or "as started")
         check(window.result_text() == result, f"{what}: result {window.result_text()!r}")
-        check(window.result.description == message,
+        check(window.result.description == line,
               f"{what}: description {window.result.description!r}")
         check(window.result_is_blue() == blue, f"{what}: blue {blue}")
+        x, y, w, h = LINE
+        left, top = window.origin[0] + x, window.origin[1] + y
+        ink = ink_in(screen_pixels(left, top, w, h), left, top, w, h)
+        check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
+
+
+def check_looks(window, what):
+    x, y = window.origin
+    check_appearance(screen_pixels(x, y, 805, 643), window.origin, f" ({what})")
 
 
 def check_screen_reader_names(window):
@@ -165,13 +171,22 @@ def main():
         window = Window("es_ES.UTF-8")
         check_screen_reader_names(window)
         check_window_class(window)
+        check_looks(window, "default")
         window.type_into("Vertical", ["KP_8", "KP_0", "KP_Decimal", "KP_5"], keypad=True)
         check(window.result_text() == "40,250390625", f"keypad 80,5: {window.result_text()!r}")
+        window.type_into("Horizontal", "90")
+        check(window.result_text() == "45,422265625", f"typed 90: {window.result_text()!r}")
+        window.texts.update({"txtVertical": "80,5", "txtHorizontal": "90"})
         check_status_rows(window, ",")
         window.close()
         window = Window("en_US.UTF-8")
         check_status_rows(window, ".")
         window.close()
+        for what, theme, arguments in [("dark GTK theme", DARK_THEME, ()),
+                                       ("Adwaita-Dark style", DARK_THEME, OTHER_STYLE)]:
+            window = Window("en_US.UTF-8", theme, arguments)
+            check_looks(window, what)
+            window.close()
     finally:
         server.terminate()
     finish()

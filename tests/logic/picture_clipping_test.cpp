@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a stretched picture meets the screen, at any figure.
-#include "picture_spans.hpp"
+#include "picture_clipping.hpp"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 namespace {
 
-using lnb::win32::Span;
-using lnb::win32::visibleSpans;
+using lnb::clipping::PixelRect;
+using lnb::clipping::Span;
+using lnb::clipping::visibleSpans;
 
 struct SpanRow {
     const char* what;
@@ -59,5 +61,49 @@ INSTANTIATE_TEST_SUITE_P(
         SpanRow{"1e30 pixels across the window", -5e29, 1e30, 324, 1, 162},
         SpanRow{"a 1e12 pixel arm ending in the window", 400 - 1e12, 1e12, 128, 1, 127},
         SpanRow{"infinite", 0, 1e308 * 10, 324, 0, 0}));
+
+// Painting the window in parts (a child window repaints what lies under it)
+// must give the same pixels as painting it whole: a part's spans are the
+// whole window's, cut, never remapped.
+TEST(VisibleSpans, APartMapsAsTheWholeDoes) {
+    const auto whole = visibleSpans(376, 320, 324, 0, 805);
+    const auto part = visibleSpans(376, 320, 324, 508, 805);
+    ASSERT_EQ(whole.size(), 1u);
+    ASSERT_EQ(part.size(), 1u);
+    const double scale = 320.0 / 324;
+    EXPECT_NEAR(part[0].targetStart, 376 + part[0].sourceStart * scale, 0.5);
+    EXPECT_EQ(part[0].targetStart + part[0].targetLength,
+              whole[0].targetStart + whole[0].targetLength);
+}
+
+struct RepaintRow {
+    const char* what;
+    double left, top, width, height;
+    std::optional<PixelRect> area;
+};
+
+void PrintTo(const RepaintRow& row, std::ostream* os) {
+    *os << row.what;
+}
+
+class RepaintArea : public testing::TestWithParam<RepaintRow> {};
+
+TEST_P(RepaintArea, CoversThePictureAndItsSmoothedEdgeInTheWindow) {
+    const RepaintRow& row = GetParam();
+    EXPECT_EQ(lnb::clipping::repaintArea(row.left, row.top, row.width, row.height,
+                                         {0, 0, 805, 643}),
+              row.area);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RepaintArea,
+    testing::Values(RepaintRow{"the front dish", 376, 168, 320, 320, PixelRect{375, 167, 697, 489}},
+                    RepaintRow{"on half pixels", 523.5, 315.5, 25, 25,
+                               PixelRect{522, 314, 550, 342}},
+                    RepaintRow{"larger than the window", -1e12, -5, 2e12, 1e30,
+                               PixelRect{0, 0, 805, 643}},
+                    RepaintRow{"outside it", 900, 10, 20, 20, std::nullopt},
+                    RepaintRow{"no width", 100, 100, 0, 50, std::nullopt},
+                    RepaintRow{"negative width", 100, 100, -15, 50, std::nullopt}));
 
 }  // namespace

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_spans.hpp"
+#include "picture_clipping.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-namespace lnb::win32 {
+namespace lnb::clipping {
 namespace {
 
-// Target coordinates within this distance of the visible part are safe for GDI.
+// Target coordinates within this distance of the visible part are safe for
+// every toolkit.
 constexpr double kSafeReach = 1 << 24;
 
 int whole(double pixels) {
@@ -47,4 +48,27 @@ std::vector<Span> visibleSpans(double targetStart, double targetLength, int sour
     return spans;
 }
 
-}  // namespace lnb::win32
+int wholeLength(double targetStart, double targetLength, int cap) {
+    const double length = std::round(targetStart + targetLength) - std::round(targetStart);
+    if (!(length > 0))
+        return 0;
+    return length < cap ? static_cast<int>(length) : cap;
+}
+
+std::optional<PixelRect> repaintArea(double left, double top, double width, double height,
+                                     const PixelRect& window) {
+    if (!(width > 0 && height > 0))
+        return std::nullopt;
+    const auto clamped = [](double value, int low, int high) {
+        return static_cast<int>(std::clamp(value, double(low), double(high)));
+    };
+    const PixelRect area{clamped(std::floor(left) - 1, window.left, window.right),
+                         clamped(std::floor(top) - 1, window.top, window.bottom),
+                         clamped(std::ceil(left + width) + 1, window.left, window.right),
+                         clamped(std::ceil(top + height) + 1, window.top, window.bottom)};
+    if (area.right <= area.left || area.bottom <= area.top)
+        return std::nullopt;
+    return area;
+}
+
+}  // namespace lnb::clipping

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frm_main_logic.hpp"
+#include "view.hpp"
+
+namespace lnb {
+
+// How wide a window draws a text: the one thing the core cannot know.
+class TextMeasure {
+  public:
+    virtual ~TextMeasure() = default;
+    // `text` (UTF-8) in `font` at `pointSize`, in twips.
+    virtual double widthInTwips(std::string_view text, const design::Font& font,
+                                double pointSize) const = 0;
+};
+
+// How the user entered a field: by the keyboard (Tab, or at start-up) or by
+// a click, which keeps the caret where it put it.
+enum class Entry { Keyboard, Click };
+
+// The core's face to a window: the window says what the user did, the
+// presenter runs the handler and gives the view to show.
+class Presenter {
+  public:
+    // `measure` must outlive the presenter.
+    Presenter(std::string decimalSeparator, const TextMeasure& measure);
+
+    const View& load();
+    // A field's new text, however it changed.
+    const View& type(Input input, std::string_view text);
+    // A field entered with its caret at `caret` (UTF-16 units).
+    const View& enter(Input input, int caret, Entry entry);
+
+    const View& view() const { return view_; }
+    const FrmMainLogic& logic() const { return logic_; }
+
+  private:
+    void show(std::optional<Selection> selection = std::nullopt);
+
+    FrmMainLogic logic_;
+    const TextMeasure& measure_;
+    View view_;
+};
+
+// The largest size, down from the design's in quarter points to the floor,
+// at which `text` fits `room` twips across.
+double fittedPointSize(std::string_view text, const design::Font& font, double room,
+                       const TextMeasure& measure);
+
+}  // namespace lnb

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string_view>
+
+// The core counts positions in a field's text in characters (code points of
+// its UTF-8 text); both windows count them in UTF-16 units. These turn one
+// into the other, for a field's current text.
+namespace lnb::text_positions {
+
+// How many UTF-16 units the first `characters` characters of `utf8` take.
+int toUtf16(std::string_view utf8, int characters);
+
+// How many whole characters the first `units` UTF-16 units of `utf8` hold.
+int toCharacters(std::string_view utf8, int units);
+
+}  // namespace lnb::text_positions

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The shared tables of tests/data/ (see their headers), for the suites
+// written in C++. They are compiled in, so that the suites need no file at run
+// time (the Windows build runs them under Wine).
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data_tables_generated.hpp"
+#include "window_state.hpp"
+
+namespace lnb::testing {
+
+namespace detail {
+
+inline std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream stream(text);
+    while (std::getline(stream, part, separator)) parts.push_back(part);
+    if (!text.empty() && text.back() == separator)
+        parts.emplace_back();
+    return parts;
+}
+
+// The rows of a table: its lines that are neither empty nor comments, split
+// at tabs.
+inline std::vector<std::vector<std::string>> rowsOf(const char* table) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.front() != '#')
+            rows.push_back(split(line, '\t'));
+    }
+    return rows;
+}
+
+inline Input inputNamed(const std::string& letter) {
+    return letter == "V" ? Input::Vertical : letter == "H" ? Input::Horizontal : Input::Depth;
+}
+
+}  // namespace detail
+
+enum class Tone { Message, Info, None };
+
+struct StatusRow {
+    std::string separator;
+    std::vector<std::pair<Input, std::string>> typed;  // in turn, after Load
+    std::string result;
+    bool blue;  // the result follows the figures
+    std::string line;
+    Tone tone;
+};
+
+inline void PrintTo(const StatusRow& row, std::ostream* os) {
+    *os << "'" << row.separator << "'";
+    for (const auto& [input, text] : row.typed)
+        *os << ' ' << "VHp"[static_cast<int>(input)] << "=\"" << text << '"';
+}
+
+inline std::vector<StatusRow> statusRows() {
+    std::vector<StatusRow> rows;
+    for (const auto& fields : detail::rowsOf(kStatusRowsTable)) {
+        StatusRow row{fields.at(0),
+                      {},
+                      fields.at(2),
+                      fields.at(3) == "blue",
+                      fields.at(4),
+                      fields.at(5) == "message" ? Tone::Message
+                      : fields.at(5) == "info"  ? Tone::Info
+                                                : Tone::None};
+        if (fields.at(1) != "-") {
+            for (const std::string& step : detail::split(fields.at(1), ';')) {
+                const auto equals = step.find('=');
+                row.typed.emplace_back(detail::inputNamed(step.substr(0, equals)),
+                                       step.substr(equals + 1));
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+struct AppearanceCheck {
+    std::string what;
+    bool ink;  // the ink of a text in an area, or the colour of a pixel
+    int x, y, width, height;
+    std::string expect;  // RRGGBB for a pixel, a kind of colour for ink
+};
+
+inline std::vector<AppearanceCheck> appearanceChecks() {
+    std::vector<AppearanceCheck> checks;
+    for (const auto& f : detail::rowsOf(kAppearanceTable)) {
+        const bool ink = f.at(1) == "ink";
+        checks.push_back({f.at(0), ink, std::stoi(f.at(2)), std::stoi(f.at(3)),
+                          ink ? std::stoi(f.at(4)) : 1, ink ? std::stoi(f.at(5)) : 1, f.at(6)});
+    }
+    return checks;
+}
+
+}  // namespace lnb::testing

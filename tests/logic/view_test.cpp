@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window shows after each handler, as the core decides it: the
+// result and its colour, the line under it and its colour, the selection an
+// entered field takes, the pictures that moved, and the design's colours.
+#include <gtest/gtest.h>
+
+#include "data_tables.hpp"
+#include "presenter.hpp"
+
+namespace {
+
+using lnb::Entry;
+using lnb::Input;
+using lnb::Presenter;
+using lnb::View;
+using lnb::design::Id;
+using lnb::testing::StatusRow;
+using lnb::testing::Tone;
+
+// Colours as the design states them, drawn as 0xRRGGBB.
+constexpr lnb::design::Rgb kBlue = 0x0000FF;
+constexpr lnb::design::Rgb kWhite = 0xFFFFFF;
+constexpr lnb::design::Rgb kBlack = 0x000000;
+constexpr lnb::design::Rgb kLightGrey = 0xE0E0E0;
+constexpr lnb::design::Rgb kDarkGreen = 0x008000;
+
+// A stand-in for a window's fonts: every character 120 twips wide at 10 points.
+class FixedPitch : public lnb::TextMeasure {
+  public:
+    double widthInTwips(std::string_view text, const lnb::design::Font&,
+                        double pointSize) const override {
+        return 12.0 * pointSize * static_cast<double>(text.size());
+    }
+};
+
+struct Window {
+    explicit Window(const char* separator = ".") : presenter(separator, measure) {
+        presenter.load();
+    }
+    FixedPitch measure;
+    Presenter presenter;
+};
+
+class StatusAfterTyping : public testing::TestWithParam<StatusRow> {};
+
+TEST_P(StatusAfterTyping, ShowsResultAndLineInTheirColours) {
+    const StatusRow& row = GetParam();
+    Window window(row.separator.c_str());
+    for (const auto& [input, text] : row.typed) window.presenter.type(input, text);
+    const View& view = window.presenter.view();
+    EXPECT_EQ(view[Id::txtDistancia].text, row.result);
+    EXPECT_EQ(view[Id::txtDistancia].fore == kBlue, row.blue);
+    EXPECT_EQ(view[Id::txtDistancia].back, kWhite);
+    EXPECT_EQ(view.statusLine.text, row.line);
+    EXPECT_EQ(view.resultDescription, row.line);
+    if (row.tone != Tone::None) {
+        const auto red = view.statusLine.fore >> 16;
+        EXPECT_EQ(red > 0x80 && (view.statusLine.fore & 0xFFFF) == 0, row.tone == Tone::Message);
+        EXPECT_EQ(view.statusLine.fore == kBlack, row.tone == Tone::Info);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StatusAfterTyping, testing::ValuesIn(lnb::testing::statusRows()));
+
+TEST(View, StartsWithTheDesignsColoursAndTexts) {
+    Window window(",");
+    const View& view = window.presenter.view();
+    EXPECT_EQ(view.window.text,
+              "Calcula la distancia necesaria entre el LNB y el centro del plato de una "
+              "parabólica.");
+    EXPECT_EQ(view.window.back, kWhite);
+    for (const Id frame : {Id::Frame1, Id::Frame2, Id::Medida}) {
+        EXPECT_EQ(view[frame].fore, kBlue);
+        EXPECT_EQ(view[frame].back, kLightGrey);
+        EXPECT_EQ(view[frame].pointSize, 13.5);
+    }
+    EXPECT_EQ(view[Id::Label1].text, "Vertical");
+    EXPECT_EQ(view[Id::Label1].fore, kBlack);
+    EXPECT_EQ(view[Id::Label3].fore, kWhite);
+    EXPECT_EQ(view[Id::Label3].back, kBlue);
+    EXPECT_EQ(view[Id::Label4].fore, kDarkGreen);
+    EXPECT_EQ(view[Id::Label4].pointSize, 9.75);
+    for (const Id option : {Id::Option1, Id::Option2}) {
+        EXPECT_EQ(view[option].back, kWhite) << "white, even inside the grey frame";
+        EXPECT_NE(view[option].fore, kBlack) << "disabled with its frame";
+    }
+    for (const Id field : {Id::txtVertical, Id::txtHorizontal, Id::txtProfundidad}) {
+        EXPECT_EQ(view[field].fore, kBlack);
+        EXPECT_EQ(view[field].back, kWhite);
+        EXPECT_EQ(view[field].pointSize, 12);
+    }
+    EXPECT_EQ(view[Id::txtVertical].text, "80");
+    EXPECT_EQ(view[Id::txtProfundidad].text, "10");
+    EXPECT_EQ(view[Id::txtMedDiametro].text, "6400");
+    EXPECT_EQ(view[Id::txtDistancia].pointSize, 13.5);
+    EXPECT_EQ(view.inputDescription, "Medidas: Pulgadas");
+    EXPECT_EQ(view.optionsSelected, (std::array<bool, 2>{true, false}));
+}
+
+// The result's room is its field less the border and margin on each side.
+TEST(View, ShrinksALongResultAQuarterPointAtATime) {
+    Window window;
+    window.presenter.type(Input::Horizontal, "1.23456789012345e10");
+    window.presenter.type(Input::Vertical, "1.23456789012345e10");
+    const View& view = window.presenter.view();
+    const std::string& result = view[Id::txtDistancia].text;
+    ASSERT_EQ(result, "9.52598672077419E+17");
+    const double room = 2775 - 2 * 60;
+    const double size = view[Id::txtDistancia].pointSize;
+    EXPECT_LT(size, 13.5);
+    EXPECT_LE(window.measure.widthInTwips(result, {}, size), room);
+    EXPECT_GT(window.measure.widthInTwips(result, {}, size + 0.25), room);
+}
+
+TEST(View, NeverShrinksBelowTheFloor) {
+    const FixedPitch measure;
+    EXPECT_EQ(lnb::fittedPointSize(std::string(500, '9'), {13.5}, 2655, measure), 5.0);
+    EXPECT_EQ(lnb::fittedPointSize("40", {13.5}, 2655, measure), 13.5);
+}
+
+struct EntryRow {
+    const char* text;  // typed first
+    int caret;         // UTF-16 units
+    Entry entry;
+    std::optional<lnb::Selection> selection;
+};
+
+void PrintTo(const EntryRow& row, std::ostream* os) {
+    *os << '"' << row.text << "\" caret " << row.caret;
+}
+
+class Entering : public testing::TestWithParam<EntryRow> {};
+
+// Entering selects from the caret to the end, in UTF-16 units as the windows
+// count them; a click keeps its caret.
+TEST_P(Entering, SelectsFromTheCaretToTheEnd) {
+    Window window;
+    window.presenter.type(Input::Depth, GetParam().text);
+    const View& view = window.presenter.enter(Input::Depth, GetParam().caret, GetParam().entry);
+    EXPECT_EQ(view.selection, GetParam().selection);
+    EXPECT_EQ(window.presenter.type(Input::Depth, "5").selection, std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Entering,
+    testing::Values(EntryRow{"80", 0, Entry::Keyboard, lnb::Selection{Input::Depth, 0, 2}},
+                    EntryRow{"80", 2, Entry::Keyboard, lnb::Selection{Input::Depth, 2, 0}},
+                    EntryRow{"12,5", 1, Entry::Keyboard, lnb::Selection{Input::Depth, 1, 3}},
+                    EntryRow{"\u00f1", 0, Entry::Keyboard, lnb::Selection{Input::Depth, 0, 1}},
+                    EntryRow{"1\U0001F600", 1, Entry::Keyboard, lnb::Selection{Input::Depth, 1, 2}},
+                    EntryRow{"\U0001F6001", 2, Entry::Keyboard, lnb::Selection{Input::Depth, 2, 1}},
+                    EntryRow{"80", 0, Entry::Click, std::nullopt}));
+
+// Only the pictures whose rectangles changed are marked, with where they were.
+TEST(View, MarksThePicturesThatMoved) {
+    Window window;
+    const View before = window.presenter.view();
+    const View& view = window.presenter.type(Input::Horizontal, "9");
+    std::vector<std::string_view> moved;
+    for (const lnb::ShownPicture& picture : view.picturesBottomUp) {
+        if (picture.moved())
+            moved.push_back(picture.name);
+    }
+    // The front view narrows; the side view's LNB and arm follow the new focus.
+    EXPECT_EQ(moved, (std::vector<std::string_view>{"imgLnb1", "imgPlato2", "imgLnb2", "imgPalo2",
+                                                    "imgPalo1"}));
+    for (std::size_t i = 0; i < view.picturesBottomUp.size(); ++i)
+        EXPECT_EQ(view.picturesBottomUp[i].before, before.picturesBottomUp[i].now);
+}
+
+TEST(View, PaintsThePicturesBottomToTop) {
+    Window window;
+    std::vector<std::string_view> order;
+    for (const lnb::ShownPicture& picture : window.presenter.view().picturesBottomUp)
+        order.push_back(picture.name);
+    EXPECT_EQ(order, (std::vector<std::string_view>{"imgPlato1", "imgLnb1", "imgPlato2", "imgLnb2",
+                                                    "imgPalo2", "imgPalo1"}));
+}
+
+}  // namespace

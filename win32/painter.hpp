@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <vector>
+
+#include "gdi.hpp"
+#include "picture_clipping.hpp"
+#include "units.hpp"
+#include "view.hpp"
+
+namespace lnb::win32 {
+
+// Everything the window draws itself, with GDI, from the core's view: its
+// background, the six pictures, the labels and frames, the line under the
+// result and the result itself. The pictures are bitmaps made from the SVG
+// drawings at build time, carried as resources named after their controls.
+class Painter {
+  public:
+    // False when a picture is missing from the program file.
+    bool load(HINSTANCE instance);
+
+    // `area` of the window's surface, whose client rectangle is `client`.
+    void paintWindow(HDC dc, const RECT& area, const RECT& client, const View& view,
+                     const units::Fonts& fonts) const;
+    // The result field's client rectangle: its text, centred.
+    void paintResult(HDC dc, const RECT& client, const View& view, const units::Fonts& fonts) const;
+
+    // An option button's client rectangle, flat: a circle (with a dot when
+    // selected) and the caption beside it, all in the caption's colour.
+    void paintOption(HDC dc, const RECT& client, design::Id id, bool selected, const View& view,
+                     const units::Fonts& fonts) const;
+
+    // A brush of a view's colour, for the controls Windows draws itself.
+    HBRUSH brush(design::Rgb rgb) const;
+
+  private:
+    struct Bitmap {
+        gdi::Object<HBITMAP> handle;
+        SIZE size{};
+    };
+    // A picture stretched over the part of the client area it covers, made
+    // once for each place and size: painting then only copies from it, so
+    // that parts painted apart meet without a seam.
+    struct Rendering {
+        RECT covered{};  // client pixels
+        std::vector<clipping::Span> across, down;
+        gdi::Object<HBITMAP> bitmap;
+    };
+
+    void paintPicture(HDC dc, const ShownPicture& picture, const RECT& client, UINT dpi) const;
+    void paintFrame(HDC dc, design::Id id, const View& view, const units::Fonts& fonts) const;
+    void paintLabel(HDC dc, design::Id id, const View& view, const units::Fonts& fonts) const;
+
+    const Rendering* renderingFor(HDC dc, const ShownPicture& picture, const RECT& client,
+                                  UINT dpi) const;
+
+    std::array<Bitmap, 6> bitmaps_;  // by PictureId
+    mutable std::array<Rendering, 6> renderings_;
+    mutable std::map<design::Rgb, gdi::Object<HBRUSH>> brushes_;
+};
+
+}  // namespace lnb::win32
