@@ -63,7 +63,7 @@ BENCH_DIR ?= build-bench
 bench: windows
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDISTANCIA_BENCH=ON
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window design_texts_window
 	python3 bench/run.py $(BENCH_DIR) --windows $(WINDOWS_DIR)
 
 screenshot:

@@ -2,6 +2,7 @@
 #include "diagram.hpp"
 
 #include <QPainter>
+#include <algorithm>
 #include <climits>
 
 #include "picture_clipping.hpp"
@@ -22,6 +23,40 @@ QRect sourceRegion(const std::vector<clipping::Span>& across,
     const int top = down.front().sourceStart;
     return {left, top, across.back().sourceStart + across.back().sourceLength - left,
             down.back().sourceStart + down.back().sourceLength - top};
+}
+
+// Where a source is under two pixels across (or down) every column (or row)
+// of its stretched picture is alike: only the one at the middle of what shows
+// is smoothed, then repeated over `shown` (device pixels), which spares
+// smoothing the whole area.
+void drawThin(QPainter& painter, const QImage& image, const QRect& from, const QRect& to,
+              const QRect& shown) {
+    const bool thinAcross = from.width() <= 2;
+    const QRect area = to.intersected(shown);
+    if (area.isEmpty())
+        return;
+    const double middle = thinAcross ? (area.center().x() - to.left()) / double(to.width())
+                                     : (area.center().y() - to.top()) / double(to.height());
+    const QRect strip =
+        thinAcross
+            ? QRect(from.left() + std::min(from.width() - 1, int(middle * from.width())),
+                    from.top(), 1, from.height())
+            : QRect(from.left(), from.top() + std::min(from.height() - 1, int(middle * from.height())),
+                    from.width(), 1);
+    const QImage line = image.copy(strip).scaled(thinAcross ? 1 : to.width(),
+                                                 thinAcross ? to.height() : 1,
+                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage out(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        if (thinAcross) {
+            std::fill(row, row + out.width(), line.pixel(0, area.top() - to.top() + y));
+        } else {
+            const auto* source = reinterpret_cast<const QRgb*>(line.constScanLine(0));
+            std::copy_n(source + (area.left() - to.left()), out.width(), row);
+        }
+    }
+    painter.drawImage(area.topLeft(), out);
 }
 
 }  // namespace
@@ -52,7 +87,11 @@ void PicturePainter::paint(QPainter& painter, std::string_view name, const QRect
             const QRect from(x.sourceStart - region.left(), y.sourceStart - region.top(),
                              x.sourceLength, y.sourceLength);
             if (from.width() == 1 && from.height() == 1) {
-                painter.fillRect(to, image.pixelColor(from.topLeft()));
+                painter.fillRect(to.intersected(shown), image.pixelColor(from.topLeft()));
+                continue;
+            }
+            if (from.width() <= 2 || from.height() <= 2) {
+                drawThin(painter, image, from, to, shown);
                 continue;
             }
             painter.setRenderHint(QPainter::SmoothPixmapTransform, from.size() != to.size());

@@ -25,6 +25,8 @@ class Frame : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    void fitCaption();
+
     QLabel* caption_;
 };
 

@@ -2,7 +2,6 @@
 #include "units.hpp"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QStringList>
 #include <QtMath>
 
@@ -79,8 +78,12 @@ QFont toQFont(const design::Font& font, double pointSize) {
 
 double FontMeasure::widthInTwips(std::string_view text, const design::Font& font,
                                  double pointSize) const {
+    const std::tuple key{pointSize, font.bold, font.italic};
+    auto found = metrics_.find(key);
+    if (found == metrics_.end())
+        found = metrics_.emplace(key, QFontMetricsF(toQFont(font, pointSize))).first;
     const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return toTwips(QFontMetricsF(toQFont(font, pointSize)).horizontalAdvance(shown));
+    return toTwips(found->second.horizontalAdvance(shown));
 }
 
 }  // namespace lnb::units

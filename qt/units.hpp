@@ -3,9 +3,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPalette>
 #include <QRect>
 #include <QRectF>
+#include <map>
+#include <tuple>
 
 #include "presenter.hpp"
 #include "window_design.hpp"
@@ -48,6 +51,10 @@ class FontMeasure : public TextMeasure {
   public:
     double widthInTwips(std::string_view text, const design::Font& font,
                         double pointSize) const override;
+
+  private:
+    // The metrics of each font asked for, made once.
+    mutable std::map<std::tuple<double, bool, bool>, QFontMetricsF> metrics_;
 };
 
 }  // namespace lnb::units
