@@ -37,12 +37,14 @@ StatusLine statusLine(const Status& status, std::string_view separator) {
             return {"El número en " + fieldName(status) + " es demasiado grande o pequeño.", true};
         case StatusKind::ZeroDepth:
             return {"La profundidad no puede ser 0.", true};
+        case StatusKind::DepthTooSmall:
+            return {"La profundidad es demasiado pequeña.", true};
         case StatusKind::TooLarge:
             return {"Las medidas son demasiado grandes.", true};
         case StatusKind::NotPositive:
             return {"Las medidas deben ser positivas.", true};
         case StatusKind::DrawingTooLarge:
-            return {"El dibujo no puede seguir medidas tan grandes.", true};
+            return {"El dibujo no puede seguir estas medidas.", true};
         case StatusKind::Current:
             if (status.reading)
                 return {dishReading(*status.reading, separator), false};

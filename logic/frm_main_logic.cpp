@@ -9,6 +9,8 @@
 namespace lnb {
 namespace {
 
+constexpr char kResultField[] = "txtDistancia.Text";
+
 // Entering a field selects from wherever the caret stands to the end.
 void selectToEnd(TextField& field) {
     field.SelLength = characterCount(field.Text);
@@ -78,7 +80,8 @@ void FrmMainLogic::run(void (FrmMainLogic::*steps)()) {
         failure_ = failure;
     }
     const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind()) : std::nullopt,
-                                 resultWritten_, resultWritten_ ? read(txtDistancia) : 0.0};
+                                 failure_ && failure_->field() == kResultField, resultWritten_,
+                                 resultWritten_ ? read(txtDistancia) : 0.0};
     status_ = evaluateStatus({txtVertical.Text, txtHorizontal.Text, txtProfundidad.Text},
                              separator_, outcome);
 }
@@ -133,8 +136,7 @@ void FrmMainLogic::CalcularDistancia() {
     const double D = meanDiameter.require("txtMedDiametro.Text");
     write(txtMedDiametro, "txtMedDiametro.Text", Checked(D) * D);
     write(txtMedProfundidad, "txtMedProfundidad.Text", Checked(*p) * 16);
-    write(txtDistancia, "txtDistancia.Text",
-          Checked(read(txtMedDiametro)) / read(txtMedProfundidad));
+    write(txtDistancia, kResultField, Checked(read(txtMedDiametro)) / read(txtMedProfundidad));
     resultWritten_ = true;
     geometry::focalPlacement(*this, read(txtDistancia));
 }

@@ -30,6 +30,10 @@ struct Readings {
 };
 
 constexpr double kCentredTolerance = 0.02;  // diameters this close make a centred dish
+// The f/D a real dish can have, and the largest offset angle.
+constexpr double kSmallestRatio = 0.01;
+constexpr double kLargestRatio = 62.5;  // a depth of a thousandth of the diameter
+constexpr double kLargestOffsetAngle = 45;
 
 Status only(StatusKind kind) {
     Status status;
@@ -67,9 +71,11 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     if (auto unreadable = unreadableField(texts, separator, readings))
         return *unreadable;
     if (outcome.failure && !outcome.resultWritten) {
-        // Only the depth divides: 0/0 and x/0 both come from a depth of 0.
-        return only(*outcome.failure == FailureKind::Overflow ? StatusKind::TooLarge
-                                                              : StatusKind::ZeroDepth);
+        // Only the depth divides: 0/0 and x/0 both come from a depth of 0, and
+        // a quotient too large from a depth too small.
+        if (*outcome.failure != FailureKind::Overflow)
+            return only(StatusKind::ZeroDepth);
+        return only(outcome.failedDividing ? StatusKind::DepthTooSmall : StatusKind::TooLarge);
     }
     if (readings.first(TextKind::Beginning))
         return only(StatusKind::Editing);
@@ -85,12 +91,21 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     return current;
 }
 
-DishReading readDish(double vertical, double horizontal, double focalDistance) {
+std::optional<DishReading> readDish(double vertical, double horizontal, double focalDistance) {
     const double longer = std::max(vertical, horizontal);
     const double shorter = std::min(vertical, horizontal);
-    if (longer - shorter <= kCentredTolerance * longer)
-        return {DishReading::Shape::Centred, focalDistance / ((vertical + horizontal) / 2)};
-    return {DishReading::Shape::Offset, std::acos(shorter / longer) * 180 / std::numbers::pi};
+    if (longer - shorter <= kCentredTolerance * longer) {
+        const double ratio = focalDistance / ((vertical + horizontal) / 2);
+        if (!(ratio >= kSmallestRatio && ratio <= kLargestRatio))
+            return std::nullopt;
+        return DishReading{DishReading::Shape::Centred, ratio};
+    }
+    if (vertical < horizontal)
+        return std::nullopt;
+    const double angle = std::acos(horizontal / vertical) * 180 / std::numbers::pi;
+    if (angle > kLargestOffsetAngle)
+        return std::nullopt;
+    return DishReading{DishReading::Shape::Offset, angle};
 }
 
 }  // namespace lnb

@@ -16,6 +16,7 @@ enum class StatusKind {
     NotANumber,       // a field holds text that can never become a number
     OutOfRange,       // a field holds a number too large or too small to read
     ZeroDepth,        // the recalculation divided by a depth of 0; the last result stays
+    DepthTooSmall,    // dividing by the depth overflowed: it is too small; the last result stays
     TooLarge,         // an overflow stopped the handler before the result; the last result stays
     Editing,          // a field is empty or holds the beginning of a number
     NotPositive,      // computed as the rules say, but a figure is negative or a diameter 0
@@ -27,7 +28,7 @@ enum class StatusKind {
 struct DishReading {
     enum class Shape {
         Centred,  // the diameters within 2 % of each other: `value` is f/D
-        Offset,   // taller than wide or the reverse: `value` is the offset angle in degrees
+        Offset,   // taller than wide: `value` is the offset angle in degrees
     };
     Shape shape;
     double value;
@@ -35,8 +36,12 @@ struct DishReading {
 };
 
 // f/D of a centred dish (the result over the mean diameter), or the offset
-// angle θ of an offset one, cos θ = short diameter / long diameter.
-DishReading readDish(double vertical, double horizontal, double focalDistance);
+// angle θ of an offset one, cos θ = horizontal / vertical diameter: the
+// offset axis is the vertical one, the longer. Nothing where the figures
+// describe no real dish: an f/D outside 0.01 to 62.5 (a depth under a
+// thousandth of the diameter, or over six diameters), a dish wider than
+// tall, an offset angle over 45°.
+std::optional<DishReading> readDish(double vertical, double horizontal, double focalDistance);
 
 struct Status {
     StatusKind kind = StatusKind::Current;
@@ -55,6 +60,7 @@ struct Status {
 // What the last handler met.
 struct HandlerOutcome {
     std::optional<FailureKind> failure;
+    bool failedDividing = false;  // the failure came in the quotient, f = D² / (16·p)
     bool resultWritten = false;  // the result field took a new text before any failure
     double result = 0.0;         // the result as written, when it was
 };
