@@ -32,15 +32,23 @@ const TextField* textFieldOf(Id id, const WindowState& state) {
 
 // A control as the design draws it. A text field without colours of its
 // own takes the system's; an option button disabled with its frame shows
-// its caption in the system's grey.
+// its caption in the system's grey. In high contrast every text and fill
+// takes the system's colours: window text on the window, the heading (the
+// opaque label) in the highlight's.
 ShownText designed(const design::Control& control, const WindowState& state,
-                   const design::SystemColours& system) {
+                   const design::SystemColours& system, bool highContrast) {
     ShownText shown;
     const TextField* field = textFieldOf(control.id, state);
     shown.text = field ? field->Text : std::string(control.caption);
     shown.fore =
         control.foreColour ? design::toRgb(*control.foreColour, system) : system.windowText;
     shown.back = control.backColour ? design::toRgb(*control.backColour, system) : system.window;
+    if (highContrast) {
+        const bool heading =
+            control.kind == design::Kind::Label && !(control.flags & design::kTransparent);
+        shown.fore = heading ? system.highlightText : system.windowText;
+        shown.back = heading ? system.highlight : system.window;
+    }
     if (control.kind == design::Kind::OptionButton && design::isDisabled(control))
         shown.fore = system.grayText;
     shown.pointSize =
@@ -82,6 +90,12 @@ const View& Presenter::type(Input input, std::string_view text) {
     return view_;
 }
 
+const View& Presenter::setHighContrast(std::optional<design::SystemColours> colours) {
+    highContrast_ = colours;
+    show();
+    return view_;
+}
+
 const View& Presenter::enter(Input input, int caret, Entry entry) {
     const std::string& text = logic_.state().input(input).Text;
     logic_.enter(input, text_positions::toCharacters(text, caret));
@@ -99,30 +113,38 @@ const View& Presenter::enter(Input input, int caret, Entry entry) {
 void Presenter::show(std::optional<Selection> selection) {
     const WindowState& state = logic_.state();
     const Status& status = logic_.status();
-    const design::SystemColours& system = design::kClassicColours;
+    const bool highContrast = highContrast_.has_value();
+    const design::SystemColours& system = highContrast ? *highContrast_ : design::kClassicColours;
     View& view = view_;
     view.system = system;
-    for (const design::Control& control : design::kControls)
-        view.controls[static_cast<std::size_t>(control.id)] = designed(control, state, system);
+    for (const design::Control& control : design::kControls) {
+        view.controls[static_cast<std::size_t>(control.id)] =
+            designed(control, state, system, highContrast);
+    }
 
-    view.window = {std::string(design::kFrmMain.caption), system.windowText,
-                   design::toRgb(design::kFrmMain.backColour, system),
-                   design::kFrmMain.font.pointSize};
+    view.window = {
+        std::string(design::kFrmMain.caption), system.windowText,
+        highContrast ? system.window : design::toRgb(design::kFrmMain.backColour, system),
+        design::kFrmMain.font.pointSize};
 
     const design::Control& resultControl = design::control(Id::txtDistancia);
     ShownText& result = view.controls[static_cast<std::size_t>(Id::txtDistancia)];
-    result.fore = status.resultIsCurrent() ? design::toRgb(*resultControl.foreColour, system)
-                                           : design::toRgb(design::kOutOfDateGrey, system);
+    const design::Rgb current =
+        highContrast ? system.windowText : design::toRgb(*resultControl.foreColour, system);
+    const design::Rgb outOfDate =
+        highContrast ? system.grayText : design::toRgb(design::kOutOfDateGrey, system);
+    result.fore = status.resultIsCurrent() ? current : outOfDate;
     result.pointSize = fittedPointSize(result.text, resultControl.font,
                                        resultControl.width - 2 * design::kTextFieldInset, measure_);
 
     const auto line = texts::statusLine(status, logic_.decimalSeparator());
     const design::Control& lineControl = design::kStatusLine;
-    view.statusLine = {
-        line.text,
-        line.isMessage ? design::toRgb(*lineControl.foreColour, system) : system.windowText,
-        design::toRgb(*lineControl.backColour, system),
-        fittedPointSize(line.text, lineControl.font, lineControl.width, measure_)};
+    view.statusLine = {line.text,
+                       line.isMessage && !highContrast
+                           ? design::toRgb(*lineControl.foreColour, system)
+                           : system.windowText,
+                       view.window.back,
+                       fittedPointSize(line.text, lineControl.font, lineControl.width, measure_)};
     view.resultDescription = line.text;
     view.inputDescription = texts::unitDescription(state.Option1.Value);
     view.optionsSelected = {state.Option1.Value, state.Option2.Value};

@@ -34,6 +34,9 @@ class Presenter {
     const View& type(Input input, std::string_view text);
     // A field entered with its caret at `caret` (UTF-16 units).
     const View& enter(Input input, int caret, Entry entry);
+    // The desktop's high-contrast colours while it asks for them, or nothing
+    // for the design's own.
+    const View& setHighContrast(std::optional<design::SystemColours> colours);
 
     const View& view() const { return view_; }
     const FrmMainLogic& logic() const { return logic_; }
@@ -43,6 +46,7 @@ class Presenter {
 
     FrmMainLogic logic_;
     const TextMeasure& measure_;
+    std::optional<design::SystemColours> highContrast_;
     View view_;
 };
 

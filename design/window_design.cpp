@@ -105,4 +105,14 @@ const Control& captionOf(Input input) {
     return control(Id::Frame2);
 }
 
+std::optional<Id> captionNaming(Id field) {
+    if (field == Id::txtDistancia)
+        return Id::Label3;
+    for (const Input input : kInputs) {
+        if (fieldOf(input) == field)
+            return captionOf(input).id;
+    }
+    return std::nullopt;
+}
+
 }  // namespace lnb::design

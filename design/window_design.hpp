@@ -196,4 +196,8 @@ inline constexpr std::array<PictureId, 6> kPicturesTopDown{
 Id fieldOf(Input input);
 const Control& captionOf(Input input);
 
+// The control whose caption names a text field for screen readers: the
+// inputs' captions, and the result's heading ("Distancia aplicable").
+std::optional<Id> captionNaming(Id field);
+
 }  // namespace lnb::design

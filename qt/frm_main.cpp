@@ -150,15 +150,15 @@ void FrmMain::setTabOrder() {
 // Each input is named by its caption, which is also its buddy; the result by
 // its heading.
 void FrmMain::nameForScreenReaders() {
-    for (const Input which : kInputs) {
-        const design::Control& caption = design::captionOf(which);
-        input(which)->setAccessibleName(toQString(caption.caption));
-        auto* frame = qobject_cast<Frame*>(widget(caption.id));
-        auto* label = frame ? frame->captionLabel() : static_cast<QLabel*>(widget(caption.id));
-        label->setBuddy(input(which));
+    for (const design::Control& field : design::kControls) {
+        const auto naming = design::captionNaming(field.id);
+        if (!naming)
+            continue;
+        widget(field.id)->setAccessibleName(toQString(design::control(*naming).caption));
+        auto* frame = qobject_cast<Frame*>(widget(*naming));
+        auto* label = frame ? frame->captionLabel() : static_cast<QLabel*>(widget(*naming));
+        label->setBuddy(widget(field.id));
     }
-    widget(Id::txtDistancia)->setAccessibleName(toQString(design::control(Id::Label3).caption));
-    static_cast<QLabel*>(widget(Id::Label3))->setBuddy(widget(Id::txtDistancia));
 }
 
 void FrmMain::bindInput(Input which) {

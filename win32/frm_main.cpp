@@ -8,6 +8,7 @@
 #include "control_ids.hpp"
 #include "measurement.hpp"
 #include "picture_clipping.hpp"
+#include "system_colours.hpp"
 #include "texts.hpp"
 #include "wide_text.hpp"
 
@@ -41,9 +42,18 @@ void place(HWND window, const RECT& rect) {
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void invalidate(HWND window, const clipping::PixelRect& area) {
-    const RECT rect{area.left, area.top, area.right, area.bottom};
-    InvalidateRect(window, &rect, FALSE);
+// A child's rectangle in its parent's client area.
+RECT placeOf(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND createStatic(HWND parent, int id, const std::wstring& text, HINSTANCE instance) {
+    return CreateWindowExW(0, WC_STATICW, text.c_str(),
+                           WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 }  // namespace
@@ -84,6 +94,7 @@ bool FrmMain::create() {
         return false;
     layout(dpi);
     lastFocus_ = input(Input::Vertical);
+    presenter_.setHighContrast(highContrastColours());
     resultMenu_ = CreatePopupMenu();
     if (!resultMenu_ ||
         !AppendMenuW(resultMenu_, MF_STRING, kCopyCommand, widen(texts::kCopy).c_str()))
@@ -94,10 +105,17 @@ bool FrmMain::create() {
 
 // Text fields and option buttons are windows of their own, created in tab
 // order so that Tab follows it; frames and labels are painted by the window.
+// A field's caption window comes immediately before the field: Windows names
+// an edit control for screen readers by the static text created before it.
 bool FrmMain::createControls() {
     for (const design::Control& control : design::kControls) {
         if (control.kind == design::Kind::Frame || control.kind == design::Kind::Label)
             continue;
+        if (const auto caption = design::captionNaming(control.id)) {
+            captions_[index(*caption)] = createCaption(*caption);
+            if (!captions_[index(*caption)])
+                return false;
+        }
         controls_[index(control.id)] = createChild(control, presenter_.view()[control.id]);
         if (!child(control.id))
             return false;
@@ -112,11 +130,29 @@ bool FrmMain::createControls() {
                                reinterpret_cast<DWORD_PTR>(this)))
             return false;
     }
-    // A window of its own, so that its words can be read from outside.
-    statusLine_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, 0, 0, 0,
-                                  0, window_, reinterpret_cast<HMENU>(INT_PTR{kStatusLineId}),
-                                  instance_, nullptr);
+    statusLine_ = createStatic(window_, kStatusLineId, L"", instance_);
     return statusLine_ != nullptr;
+}
+
+HWND FrmMain::createCaption(Id caption) {
+    return createStatic(window_, controlId(caption), widen(presenter_.view()[caption].text),
+                        instance_);
+}
+
+// A frame's caption, or a label; where the field it names lies over it (the
+// result covers its heading's lowest row), the part left uncovered.
+RECT FrmMain::captionRect(Id caption, Id field) const {
+    const UINT dpi = fonts_.dpi();
+    RECT rect = units::toPixels(design::control(caption), dpi);
+    if (design::control(caption).kind == design::Kind::Frame) {
+        const gdi::WindowDc dc(window_);
+        rect = painter_.frameCaption(dc.get(), caption, presenter_.view(), fonts_);
+    }
+    const RECT over = units::toPixels(design::control(field), dpi);
+    if (rect.bottom > over.top && rect.top < over.top && rect.left < over.right &&
+        rect.right > over.left)
+        rect.bottom = over.top;
+    return rect;
 }
 
 HWND FrmMain::createChild(const design::Control& control, const ShownText& shown) {
@@ -158,8 +194,17 @@ void FrmMain::layout(UINT dpi) {
                 FALSE);
         }
     }
+    for (const design::Control& field : design::kControls) {
+        if (const auto caption = design::captionNaming(field.id))
+            place(captions_[index(*caption)], captionRect(*caption, field.id));
+    }
     place(statusLine_, units::toPixels(design::kStatusLine, dpi));
-    InvalidateRect(window_, nullptr, FALSE);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// High contrast switched on or off, or its colours changed.
+void FrmMain::followSystemColours() {
+    showView(presenter_.setHighContrast(highContrastColours()));
 }
 
 void FrmMain::Form_Load() {
@@ -244,18 +289,27 @@ void FrmMain::showView(const View& view) {
         if (now.fore != before.fore || now.back != before.back || now.pointSize != before.pointSize)
             InvalidateRect(window, nullptr, FALSE);
     }
+    for (const design::Control& control : design::kControls) {
+        HWND caption = captions_[index(control.id)];
+        if (caption && view[control.id] != shown_[control.id]) {
+            setText(caption, view[control.id].text);
+            InvalidateRect(caption, nullptr, FALSE);
+        }
+    }
     if (view.statusLine != shown_.statusLine) {
         setText(statusLine_, view.statusLine.text);
         InvalidateRect(statusLine_, nullptr, FALSE);
     }
+    if (view.resultDescription != shown_.resultDescription)
+        description_.changed(child(Id::txtDistancia), widen(view.resultDescription));
     Button_SetCheck(child(Id::Option1), view.optionsSelected[0] ? BST_CHECKED : BST_UNCHECKED);
     Button_SetCheck(child(Id::Option2), view.optionsSelected[1] ? BST_CHECKED : BST_UNCHECKED);
     if (view.selection) {
         SendMessageW(input(view.selection->field), EM_SETSEL, WPARAM(view.selection->start),
                      LPARAM(view.selection->start + view.selection->length));
     }
-    if (view.system != shown_.system)
-        InvalidateRect(window_, nullptr, FALSE);
+    if (view.system != shown_.system || view.window != shown_.window)
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     repaintMovedPictures(view);
     shown_ = view;
 }
@@ -274,9 +328,23 @@ void FrmMain::repaintMovedPictures(const View& view) {
             if (const auto area = clipping::repaintArea(
                     units::toPixels(at.left, dpi), units::toPixels(at.top, dpi),
                     units::toPixels(at.width, dpi), units::toPixels(at.height, dpi), window))
-                invalidate(window_, *area);
+                invalidate({area->left, area->top, area->right, area->bottom});
         }
     }
+}
+
+// The window's own surface there, and the windows painted like it.
+void FrmMain::invalidate(const RECT& area) {
+    InvalidateRect(window_, &area, FALSE);
+    RECT overlap{};
+    for (HWND painted : captions_) {
+        const RECT place = painted ? placeOf(painted) : RECT{};
+        if (painted && IntersectRect(&overlap, &place, &area))
+            InvalidateRect(painted, nullptr, FALSE);
+    }
+    const RECT line = placeOf(statusLine_);
+    if (IntersectRect(&overlap, &line, &area))
+        InvalidateRect(statusLine_, nullptr, FALSE);
 }
 
 // Draws `area` of the window into a bitmap first, then copies it to `target`
@@ -336,14 +404,17 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
                 colourControl(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
-        case WM_DRAWITEM:
-            if (wParam == kStatusLineId) {
-                // The line looks as if drawn on the window: it paints what lies
-                // beneath it, then its words.
-                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-                paintBuffered(item.hDC, units::toPixels(design::kStatusLine, fonts_.dpi()), {0, 0});
-            }
+        case WM_DRAWITEM: {
+            // The captions and the line look as if drawn on the window: each
+            // paints what the window paints where it lies.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            paintBuffered(item.hDC, placeOf(item.hwndItem), {0, 0});
             return TRUE;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            followSystemColours();
+            break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
@@ -376,7 +447,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // design's colours.
 LRESULT CALLBACK FrmMain::paintedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR owner) noexcept {
-    const auto* self = reinterpret_cast<const FrmMain*>(owner);
+    auto* self = reinterpret_cast<FrmMain*>(owner);
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
@@ -388,6 +459,10 @@ LRESULT CALLBACK FrmMain::paintedProcedure(HWND window, UINT message, WPARAM wPa
         case WM_PRINTCLIENT:
             self->paintControl(window, static_cast<Id>(id), reinterpret_cast<HDC>(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<Id>(id) == Id::txtDistancia)
+                self->description_.asked(window, widen(self->presenter_.view().resultDescription));
+            break;
         case BM_SETCHECK: {
             // The button would draw its own look at once.
             const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "accessibility.hpp"
 #include "input_field.hpp"
 #include "painter.hpp"
 #include "presenter.hpp"
@@ -49,6 +50,8 @@ class FrmMain : private InputFieldOwner {
 
     bool createControls();
     HWND createChild(const design::Control& control, const ShownText& shown);
+    HWND createCaption(design::Id caption);
+    RECT captionRect(design::Id caption, design::Id field) const;
     HWND child(design::Id id) const { return controls_[static_cast<std::size_t>(id)]; }
     HWND input(Input which) const { return child(design::fieldOf(which)); }
     void layout(UINT dpi);
@@ -60,7 +63,9 @@ class FrmMain : private InputFieldOwner {
     HBRUSH colourControl(HWND window, HDC dc);
 
     void showView(const View& view);
+    void followSystemColours();
     void repaintMovedPictures(const View& view);
+    void invalidate(const RECT& area);
     void paintBuffered(HDC target, const RECT& area, POINT at) const;
 
     HINSTANCE instance_;
@@ -72,10 +77,15 @@ class FrmMain : private InputFieldOwner {
     Painter painter_;
 
     HWND window_ = nullptr;
-    std::array<HWND, 16> controls_{};   // by design::Id; frames and labels are painted
+    std::array<HWND, 16> controls_{};  // by design::Id; frames and labels are painted
+    // The captions that name a field, and the line under the result, are
+    // windows of their own, so that their words can be read from outside;
+    // they paint what the window paints where they lie.
+    std::array<HWND, 16> captions_{};   // by design::Id of the label or frame
     std::array<InputField, 3> inputs_;  // by Input
-    HWND statusLine_ = nullptr;         // drawn by the window, over what lies beneath it
+    HWND statusLine_ = nullptr;
     HMENU resultMenu_ = nullptr;
+    ResultDescription description_;
 
     HWND lastFocus_ = nullptr;
     bool started_ = false;    // the first focus, when the window first shows, is entering

@@ -5,13 +5,15 @@
 
 #include "clipboard.hpp"
 #include "numeric_text.hpp"
-#include "window_design.hpp"
 #include "wide_text.hpp"
+#include "window_design.hpp"
 
 namespace lnb::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr WPARAM kCtrlY = 0x19;  // the characters Ctrl+Y and Ctrl+Z type
+constexpr WPARAM kCtrlZ = 0x1A;
 
 }  // namespace
 
@@ -40,17 +42,23 @@ LRESULT InputField::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return DefSubclassProc(edit_, message, wParam, lParam) & ~DLGC_HASSETSEL;
         case WM_KEYDOWN:
             keypadDecimal_ = wParam == VK_DECIMAL || wParam == VK_SEPARATOR;
+            if (wParam == VK_DELETE)
+                undone_ = false;
             break;
         case WM_CHAR:
-            if (keypadDecimal_) {  // as spreadsheets do
-                keypadDecimal_ = false;
-                replaceSelection(separator_);
-                return 0;
-            }
+            return character(wParam, lParam);
+        case WM_UNDO:
+        case EM_UNDO:
+            undone_ = !undone_;
             break;
         case WM_PASTE:
+            undone_ = false;
             pasteTrimmed();
             return 0;
+        case WM_CUT:
+        case WM_CLEAR:
+            undone_ = false;
+            break;
         case WM_LBUTTONDOWN: {
             clicking_ = true;
             const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
@@ -66,6 +74,23 @@ LRESULT InputField::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefSubclassProc(edit_, message, wParam, lParam);
+}
+
+LRESULT InputField::character(WPARAM code, LPARAM lParam) {
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool redo = code == kCtrlY || (code == kCtrlZ && shift);
+    if (code == kCtrlZ || redo) {
+        if (!redo || undone_)
+            SendMessageW(edit_, EM_UNDO, 0, 0);
+        return 0;
+    }
+    undone_ = false;
+    if (keypadDecimal_) {  // as spreadsheets do
+        keypadDecimal_ = false;
+        replaceSelection(separator_);
+        return 0;
+    }
+    return DefSubclassProc(edit_, WM_CHAR, code, lParam);
 }
 
 // A clipboard without text pastes nothing, as in any edit control.

@@ -21,9 +21,9 @@ class InputFieldOwner {
 
 // A figure's edit control, taking figures as people type and paste them: the
 // keypad's decimal key types the locale's separator, line breaks and tabs
-// around pasted text are dropped (the paste stays one step for Ctrl+Z), and
-// Tab does not select the whole text, so that entering applies the core's
-// rule.
+// around pasted text are dropped (the paste stays one step for Ctrl+Z),
+// Ctrl+Y and Ctrl+Shift+Z redo what Ctrl+Z undid, and Tab does not select the
+// whole text, so that entering applies the core's rule.
 class InputField {
   public:
     InputField() = default;
@@ -40,6 +40,7 @@ class InputField {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void pasteTrimmed();
     void replaceSelection(const std::wstring& text);
+    LRESULT character(WPARAM code, LPARAM lParam);
 
     HWND edit_ = nullptr;
     Input which_ = Input::Vertical;
@@ -47,6 +48,9 @@ class InputField {
     InputFieldOwner* owner_ = nullptr;
     bool keypadDecimal_ = false;
     bool clicking_ = false;
+    // The last change was an undo, which the edit control's one-step undo
+    // takes back when asked to undo again: that is the redo.
+    bool undone_ = false;
 };
 
 }  // namespace lnb::win32

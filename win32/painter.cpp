@@ -75,17 +75,28 @@ void Painter::paintWindow(HDC dc, const RECT& area, const RECT& client, const Vi
     fill(dc, area, view.window.back);
     for (const ShownPicture& picture : view.picturesBottomUp)
         paintPicture(dc, picture, client, fonts.dpi());
-    for (auto id = design::kLabelsTopDown.rbegin(); id != design::kLabelsTopDown.rend(); ++id)
-        paintLabel(dc, *id, view, fonts);
-    drawText(dc, view.statusLine, units::toPixels(design::kStatusLine, fonts.dpi()),
-             fonts.get(design::kStatusLine.font, view.statusLine.pointSize),
-             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Words are laid out before they are clipped: only those in `area` are drawn.
+    const auto touches = [&](const design::Control& control) {
+        const RECT place = units::toPixels(control, fonts.dpi());
+        RECT overlap{};
+        return IntersectRect(&overlap, &place, &area) != FALSE;
+    };
+    for (auto id = design::kLabelsTopDown.rbegin(); id != design::kLabelsTopDown.rend(); ++id) {
+        if (touches(design::control(*id)))
+            paintLabel(dc, *id, view, fonts);
+    }
+    if (touches(design::kStatusLine)) {
+        drawText(dc, view.statusLine, units::toPixels(design::kStatusLine, fonts.dpi()),
+                 fonts.get(design::kStatusLine.font, view.statusLine.pointSize),
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
     for (const design::Control& control : design::kControls) {
-        if (control.kind == design::Kind::Frame)
+        if (control.kind == design::Kind::Frame && touches(control))
             paintFrame(dc, control.id, view, fonts);
     }
     for (const design::Control& control : design::kControls) {
-        if (control.kind == design::Kind::Label && control.container != Id::frmMain)
+        if (control.kind == design::Kind::Label && control.container != Id::frmMain &&
+            touches(control))
             paintLabel(dc, control.id, view, fonts);
     }
 }
@@ -152,23 +163,31 @@ const Painter::Rendering* Painter::renderingFor(HDC dc, const ShownPicture& pict
 void Painter::paintFrame(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {
     const design::Control& frame = design::control(id);
     const ShownText& shown = view[id];
+    const RECT rect = units::toPixels(frame, fonts.dpi());
+    const RECT caption = frameCaption(dc, id, view, fonts);
+    fill(dc, rect, shown.back);
+    etched(dc, {rect.left, rect.top + (caption.bottom - caption.top) / 2, rect.right, rect.bottom},
+           view.system);
+    fill(dc, caption, shown.back);
+    drawText(dc, shown, caption, fonts.get(frame.font, shown.pointSize),
+             DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+}
+
+RECT Painter::frameCaption(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {
+    const design::Control& frame = design::control(id);
+    const ShownText& shown = view[id];
     const UINT dpi = fonts.dpi();
     const RECT rect = units::toPixels(frame, dpi);
-    HFONT font = fonts.get(frame.font, shown.pointSize);
     const std::wstring caption = widen(shown.text);
     SIZE extent{};
     {
-        const gdi::Selection selected(dc, font);
+        const gdi::Selection selected(dc, fonts.get(frame.font, shown.pointSize));
         GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     }
-    fill(dc, rect, shown.back);
-    etched(dc, {rect.left, rect.top + extent.cy / 2, rect.right, rect.bottom}, view.system);
     const int indent = units::toWholePixels(design::kFrameCaptionIndent, dpi);
     const int padding = units::toWholePixels(design::kFrameCaptionPadding, dpi);
-    const RECT captionArea{rect.left + indent, rect.top,
-                           rect.left + indent + extent.cx + 2 * padding, rect.top + extent.cy};
-    fill(dc, captionArea, shown.back);
-    drawText(dc, shown, captionArea, font, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    return {rect.left + indent, rect.top, rect.left + indent + extent.cx + 2 * padding,
+            rect.top + extent.cy};
 }
 
 void Painter::paintLabel(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {

@@ -34,6 +34,9 @@ class Painter {
     void paintOption(HDC dc, const RECT& client, design::Id id, bool selected, const View& view,
                      const units::Fonts& fonts) const;
 
+    // Where a frame's caption is drawn, over the frame's border.
+    RECT frameCaption(HDC dc, design::Id frame, const View& view, const units::Fonts& fonts) const;
+
     // A brush of a view's colour, for the controls Windows draws itself.
     HBRUSH brush(design::Rgb rgb) const;
 

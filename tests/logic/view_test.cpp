@@ -4,6 +4,8 @@
 // entered field takes, the pictures that moved, and the design's colours.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "data_tables.hpp"
 #include "presenter.hpp"
 
@@ -117,6 +119,75 @@ TEST(View, NeverShrinksBelowTheFloor) {
     EXPECT_EQ(lnb::fittedPointSize(std::string(500, '9'), {13.5}, 2655, measure), 5.0);
     EXPECT_EQ(lnb::fittedPointSize("40", {13.5}, 2655, measure), 13.5);
 }
+
+// Windows' "High Contrast Black" and "High Contrast White" schemes.
+constexpr lnb::design::SystemColours kHighContrastBlack{.window = 0x000000,
+                                                        .windowText = 0xFFFFFF,
+                                                        .grayText = 0x3FF23F,
+                                                        .highlight = 0x1AEBFF,
+                                                        .highlightText = 0x000000,
+                                                        .face = 0x000000,
+                                                        .shadow = 0xFFFFFF,
+                                                        .light = 0xFFFFFF,
+                                                        .darkShadow = 0xFFFFFF,
+                                                        .infoBack = 0x000000,
+                                                        .infoText = 0xFFFFFF};
+constexpr lnb::design::SystemColours kHighContrastWhite{.window = 0xFFFFFF,
+                                                        .windowText = 0x000000,
+                                                        .grayText = 0x600000,
+                                                        .highlight = 0x37006E,
+                                                        .highlightText = 0xFFFFFF,
+                                                        .face = 0xFFFFFF,
+                                                        .shadow = 0x000000,
+                                                        .light = 0x000000,
+                                                        .darkShadow = 0x000000,
+                                                        .infoBack = 0xFFFFFF,
+                                                        .infoText = 0x000000};
+
+// WCAG's contrast ratio of two colours.
+double contrast(lnb::design::Rgb a, lnb::design::Rgb b) {
+    auto luminance = [](lnb::design::Rgb rgb) {
+        auto channel = [](unsigned value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(rgb >> 16 & 0xFF) + 0.7152 * channel(rgb >> 8 & 0xFF) +
+               0.0722 * channel(rgb & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+class HighContrast : public testing::TestWithParam<lnb::design::SystemColours> {};
+
+// Every text reads on what is behind it; the result's state and the heading
+// still show, in the system's own colours; the drawings keep their design.
+TEST_P(HighContrast, EveryTextReadsInTheSystemsColours) {
+    const auto& system = GetParam();
+    Window window;
+    const View normal = window.presenter.view();
+    window.presenter.type(Input::Depth, "0");  // a message, and a result not current
+    const View& view = window.presenter.setHighContrast(system);
+    EXPECT_EQ(view.window.back, system.window);
+    for (const lnb::design::Control& control : lnb::design::kControls) {
+        if (control.flags & lnb::design::kHidden)
+            continue;
+        const auto& shown = view[control.id];
+        const bool transparent = control.flags & lnb::design::kTransparent;
+        const auto behind = transparent ? view.window.back : shown.back;
+        EXPECT_GE(contrast(shown.fore, behind), 4.5) << control.name;
+    }
+    EXPECT_EQ(view[Id::Label3].back, system.highlight);
+    EXPECT_EQ(view[Id::txtDistancia].fore, system.grayText);
+    EXPECT_GE(contrast(view.statusLine.fore, view.window.back), 4.5);
+    EXPECT_EQ(window.presenter.type(Input::Depth, "10")[Id::txtDistancia].fore, system.windowText);
+    for (std::size_t i = 0; i < view.picturesBottomUp.size(); ++i)
+        EXPECT_EQ(view.picturesBottomUp[i].now, normal.picturesBottomUp[i].now);
+    EXPECT_EQ(window.presenter.setHighContrast(std::nullopt)[Id::Label3].back, kBlue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, HighContrast,
+                         testing::Values(kHighContrastBlack, kHighContrastWhite));
 
 struct EntryRow {
     const char* text;  // typed first

@@ -70,7 +70,7 @@ bool inkIs(const QColor& c, const std::string& kind) {
 // size: where its ink lies.
 QRect referenceInk(const QString& text, double points, bool bold, bool italic, const QRect& rect,
                    Qt::Alignment alignment) {
-    QImage image(805, 643, QImage::Format_RGB32);
+    QImage image(1200, 800, QImage::Format_RGB32);  // beyond the window: nothing cut
     image.fill(Qt::white);
     QPainter painter(&image);
     QFont font(QStringLiteral("Liberation Sans"));
@@ -285,6 +285,31 @@ class AppearanceTest : public QObject {
                  describe());
         if (placed)
             QVERIFY2((ink.topLeft() - expected.topLeft()).manhattanLength() <= 1, describe());
+    }
+
+    // The credit line and the address under it fit the part of their labels
+    // that the window shows (both reach beyond its right edge): nothing of
+    // them is cut.
+    void creditAndAddressShowWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("left");
+        QTest::newRow("credit") << QString::fromUtf8("por " DISTANCIA_CREDIT_NAME) << 9.75 << true
+                                << 704;
+        QTest::newRow("address") << QString::fromUtf8(DISTANCIA_CONTACT_ADDRESS) << 8.25 << false
+                                 << 696;
+    }
+
+    void creditAndAddressShowWhole() {
+        QFETCH(QString, text);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(int, left);
+        QVERIFY(!text.isEmpty());
+        const QRect whole = referenceInk(text, points, bold, bold, QRect(left, 600, 400, 40),
+                                         Qt::AlignLeft | Qt::AlignTop);
+        QVERIFY2(whole.right() < 805 - 1, qPrintable(QString::number(whole.right())));
     }
 };
 

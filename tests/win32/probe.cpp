@@ -5,13 +5,18 @@
 // separated by "--", each answering on lines of its own:
 //   probe wait | info | alive | clipboard | focus | close
 //   probe text|where|selection NAME
+//   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
+//   probe highcontrast on|off (the system colours of High Contrast Black, and
+//                              the tests' switch the tests' build reads)
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
+#include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -112,6 +117,66 @@ std::wstring clipboard() {
     return text;
 }
 
+// Defined here: MinGW's oleacc import library gives the name as a thunk, and
+// a query with that fails.
+constexpr IID kIAccessible{
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// A control's name, description or state as a screen reader gets them.
+std::string accessible(HWND control, const std::wstring& what) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                          reinterpret_cast<void**>(&object))) ||
+        !object)
+        return "(no object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::string answer;
+    if (what == L"accstate") {
+        VARIANT state{};
+        if (SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4)
+            answer = std::to_string(state.lVal);
+    } else {
+        BSTR text = nullptr;
+        const HRESULT result = what == L"accname" ? object->get_accName(self, &text)
+                                                  : object->get_accDescription(self, &text);
+        if (SUCCEEDED(result) && text)
+            answer = narrow(text);
+        SysFreeString(text);
+    }
+    object->Release();
+    return answer;
+}
+
+// The tests' switch and colours that the tests' build reads
+// (high_contrast_seam.cpp): Windows' High Contrast Black, then the windows
+// told, as Windows tells them when the user switches.
+void switchHighContrast(bool on) {
+    std::array<COLORREF, COLOR_MENUBAR + 1> colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = GetSysColor(static_cast<int>(i));
+    const std::pair<int, COLORREF> black[] = {{COLOR_WINDOW, RGB(0, 0, 0)},
+                                              {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+                                              {COLOR_GRAYTEXT, RGB(63, 242, 63)},
+                                              {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
+                                              {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},
+                                              {COLOR_BTNFACE, RGB(0, 0, 0)},
+                                              {COLOR_BTNTEXT, RGB(255, 255, 255)},
+                                              {COLOR_BTNSHADOW, RGB(255, 255, 255)},
+                                              {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+                                              {COLOR_3DDKSHADOW, RGB(255, 255, 255)},
+                                              {COLOR_INFOBK, RGB(0, 0, 0)},
+                                              {COLOR_INFOTEXT, RGB(255, 255, 255)}};
+    for (const auto& [index, colour] : black) colours[static_cast<std::size_t>(index)] = colour;
+    constexpr wchar_t key[] = L"Software\\DistanciaLNB\\Tests";
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Colours", REG_BINARY, colours.data(), sizeof colours);
+    const DWORD flag = on ? 1 : 0;
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"HighContrast", REG_DWORD, &flag, sizeof flag);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
+                        5000, &answer);
+}
+
 int run(HWND window, const std::wstring& command, const std::wstring& name,
         const std::wstring& argument) {
     HWND control = name.empty() ? nullptr : GetDlgItem(window, idOf(name));
@@ -147,6 +212,11 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
     } else if (command == L"selection" && control) {
         const auto packed = SendMessageW(control, EM_GETSEL, 0, 0);
         say(std::to_string(LOWORD(packed)) + " " + std::to_string(HIWORD(packed)));
+    } else if ((command == L"accname" || command == L"accdescription" || command == L"accstate") &&
+               control) {
+        say(accessible(control, command));
+    } else if (command == L"highcontrast") {
+        switchHighContrast(name == L"on");
     } else if (command == L"paste" && control) {
         setClipboard(unescape(argument));
         SendMessageW(control, EM_SETSEL, 0, -1);
@@ -162,6 +232,7 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
 
 int wmain(int argc, wchar_t* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY);
+    CoInitialize(nullptr);
     if (argc < 2)
         return 2;
     const std::wstring command = argv[1];

@@ -5,9 +5,11 @@ program file's resources and imports, then the running window typed into
 with xdotool, read back with the probe (its controls' texts, the focus) and
 looked at on the screen.
 
-    session_test.py PROGRAM.exe PROBE.exe
+    session_test.py PROGRAM.exe PROBE.exe TESTS_BUILD.exe
 
-WINEPREFIX names a prefix made beforehand (wineboot -i)."""
+TESTS_BUILD is the program as the tests build it, whose high contrast a
+switch of the tests turns on (Wine has none). WINEPREFIX names a prefix made
+beforehand (wineboot -i)."""
 
 import os
 import struct
@@ -17,12 +19,13 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, run, screen_pixels,
-    status_rows, tone_of)
+    EXAMPLE_FIGURES, appearance_checks, check, check_appearance, finish, ink_in, is_blue, run,
+    screen_pixels, status_rows, tone_of)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
-PROGRAM, PROBE = sys.argv[1:3]
+PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
+STATE_SYSTEM_INVISIBLE = 0x8000
 SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "GDI32.dll", "COMCTL32.dll", "UxTheme.dll",
                "msvcrt.dll"}
 
@@ -66,6 +69,16 @@ def check_keyboard(window):
     window.keys("Tab", "Tab", "Tab")
     check(window.probe("selection", "txtHorizontal") == "2 2",
           "a field typed into is entered with the caret at its end")
+    window.type("5")
+    window.keys("ctrl+z")  # the typing since the field was entered, as Windows groups it
+    check(window.text("txtHorizontal") == "80", f"Ctrl+Z undoes: {window.text('txtHorizontal')!r}")
+    check(window.text("txtDistancia") == "40", "and the result follows")
+    window.keys("ctrl+y")
+    check(window.text("txtHorizontal") == "905", f"Ctrl+Y redoes: {window.text('txtHorizontal')!r}")
+    window.keys("ctrl+y")
+    check(window.text("txtHorizontal") == "905", "Ctrl+Y with nothing undone changes nothing")
+    window.keys("ctrl+z", "ctrl+shift+z")
+    check(window.text("txtHorizontal") == "905", "Ctrl+Shift+Z redoes too")
     x, y, w, h = (int(v) for v in window.probe("where", "txtProfundidad").split())
     run("xdotool", "mousemove", str(x + 4), str(y + h // 2), "click", "1")
     time.sleep(0.3)
@@ -124,6 +137,12 @@ PICTURE_POINTS = [
 def check_pictures(window):
     pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
     check_appearance(pixels, window.origin)
+    # The credit line and the address reach beyond the window's edge by
+    # design; their words must not.
+    for what, top, bottom in [("credit line", 608, 633), ("address", 624, 643)]:
+        inked = [x for x in range(690, 805) for y in range(top, bottom)
+                 if window.pixel(x, y, pixels) != (255, 255, 255)]
+        check(inked and max(inked) < 804, f"the {what} shows whole (to x = {max(inked or [0])})")
     for what, x, y, looks in PICTURE_POINTS:
         near = [window.pixel(x + dx, y + dy, pixels) for dx in range(-2, 3) for dy in range(-2, 3)]
         rgb = window.pixel(x, y, pixels)
@@ -134,6 +153,62 @@ def check_pictures(window):
         else:
             ok = any(is_blue(c) for c in near)
         check(ok, f"{what} at {x},{y} looks {looks}: {rgb}")
+
+
+def check_screen_reader_names(window):
+    """Through oleacc, as Narrator or NVDA read them."""
+    for control, name in [("txtVertical", "Vertical"), ("txtHorizontal", "Horizontal"),
+                          ("txtProfundidad", "Profundidad"), ("txtDistancia", "Distancia aplicable")]:
+        heard = window.probe("accname", control)
+        check(heard == name, f"{control} is heard as {heard!r}")
+    for control in ("txtMedDiametro", "txtMedProfundidad"):
+        state = int(window.probe("accstate", control) or 0)
+        check(state & STATE_SYSTEM_INVISIBLE, f"{control} is invisible to screen readers ({state:#x})")
+
+
+def contrast(a, b):
+    """WCAG's contrast ratio of two colours."""
+    def luminance(rgb):
+        def channel(value):
+            c = value / 255
+            return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+        r, g, b = (channel(v) for v in rgb)
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+def check_every_text_reads(window, what):
+    """Each caption, field text, result and line against what lies behind it."""
+    pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
+    client = {(x - window.origin[0], y - window.origin[1]): c for (x, y), c in pixels.items()}
+    for name, kind, x, y, w, h, _ in appearance_checks():
+        if kind != "ink":
+            continue
+        behind, ink = client[(x, y)], ink_in(client, x, y, w, h)
+        ratio = contrast(ink, behind)
+        check(ratio >= 4.5, f"{what}: {name}, {ink} on {behind}: {ratio:.1f} : 1")
+
+
+def check_high_contrast():
+    """The tests' build, with Windows' High Contrast Black colours switched on
+    while it runs and then at its start, and off again."""
+    window = Window(TESTS_BUILD, PROBE, "en_US.UTF-8")
+    try:
+        window.probe("highcontrast", "on")
+        time.sleep(0.5)
+        check_every_text_reads(window, "switched to high contrast")
+        window.paste("txtProfundidad", "0")  # a message, and a result not current
+        check_every_text_reads(window, "high contrast, depth 0")
+        window.close()
+        window = Window(TESTS_BUILD, PROBE, "en_US.UTF-8")
+        check_every_text_reads(window, "started in high contrast")
+    finally:
+        window.probe("highcontrast", "off")
+    time.sleep(0.5)
+    heading = window.pixel(565, 92)
+    check(heading == (0, 0, 255), f"switched back: the heading is the design's blue {heading}")
+    window.close()
 
 
 def check_copy(window):
@@ -175,9 +250,10 @@ def main():
     with wine_on_a_display():
         window = Window(PROGRAM, PROBE, "en_US.UTF-8")
         check_start(window)
+        check_screen_reader_names(window)
         check_pictures(window)
         check_keyboard(window)
-        window.texts.update({"txtHorizontal": "90"})
+        window.texts.update({"txtHorizontal": "905"})
         check_status_rows(window, ".")
         check_copy(window)
         check_hostile_input(window)
@@ -188,6 +264,8 @@ def main():
         window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
         check_comma_locale(window)
         window.close()
+        new_wine_session()
+        check_high_contrast()
     finish()
 
 

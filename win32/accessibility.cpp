@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibility.hpp"
+
+#include <objbase.h>
+#include <oleacc.h>
+
+namespace lnb::win32 {
+namespace {
+
+// Defined here: MinGW's import library gives some of these names as thunks,
+// not as the identifiers themselves.
+constexpr CLSID kAccPropServices{
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIAccPropServices{
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kDescription{
+    0x4d48dfe4, 0xbd3f, 0x491f, {0xa6, 0x48, 0x49, 0x2d, 0x6f, 0x20, 0xc5, 0x88}};
+
+using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
+using CoUninitializeFunction = void(WINAPI*)();
+using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+
+template <typename Function>
+Function find(HMODULE module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+ResultDescription::~ResultDescription() {
+    if (services_)
+        services_->Release();
+    if (comStarted_) {
+        if (auto uninitialize = find<CoUninitializeFunction>(ole32_, "CoUninitialize"))
+            uninitialize();
+    }
+    if (ole32_)
+        FreeLibrary(ole32_);
+}
+
+void ResultDescription::asked(HWND result, const std::wstring& line) {
+    if (started_)
+        return;
+    started_ = true;
+    ole32_ = LoadLibraryW(L"ole32.dll");
+    if (!ole32_)
+        return;
+    const auto initialize = find<CoInitializeExFunction>(ole32_, "CoInitializeEx");
+    const auto create = find<CoCreateInstanceFunction>(ole32_, "CoCreateInstance");
+    if (!initialize || !create)
+        return;
+    comStarted_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    void* services = nullptr;
+    if (SUCCEEDED(
+            create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &services)))
+        services_ = static_cast<IAccPropServices*>(services);
+    annotate(result, line);
+}
+
+void ResultDescription::changed(HWND result, const std::wstring& line) {
+    annotate(result, line);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, result, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ResultDescription::annotate(HWND result, const std::wstring& line) {
+    if (services_)
+        services_->SetHwndPropStr(result, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  kDescription, line.c_str());
+}
+
+}  // namespace lnb::win32
