@@ -61,6 +61,14 @@ std::string unitDescription(bool inches) {
            std::string(unit.caption);
 }
 
+std::string noPlatformPlugin(std::string_view system, std::string_view package) {
+    const std::string program = DISTANCIA_PROGRAM_NAME;
+    return program + ": falta el módulo de " + std::string(system) +
+           " para Qt: instale el paquete " + std::string(package) + ".\n" + program + ": Qt's " +
+           std::string(system) + " platform plugin is missing: install the package " +
+           std::string(package) + ".\n";
+}
+
 std::string versionNote() {
     return DISTANCIA_PRODUCT_NAME ", versión " DISTANCIA_VERSION_TEXT;
 }

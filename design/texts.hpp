@@ -24,8 +24,10 @@ StatusLine statusLine(const Status& status, std::string_view separator);
 // The accessible description of an input field: the unit of the figures.
 std::string unitDescription(bool inches);
 
-// The one entry of the result's context menu.
+// The one entry of the result's context menu, and the entry of the input
+// fields' menus that copies the result.
 inline constexpr std::string_view kCopy = "Copiar";
+inline constexpr std::string_view kCopyResult = "Copiar la distancia";
 
 // What the credit line says of the program when the pointer rests on it.
 std::string versionNote();
@@ -34,6 +36,10 @@ std::string versionNote();
 inline constexpr std::string_view kWindowNotCreated =
     "No se ha podido abrir la ventana: el sistema no tiene recursos libres. "
     "Cierre otras ventanas y vuelva a intentarlo.";
+
+// Printed, Spanish first, when the display system's platform plugin for Qt
+// is missing: `system` names it ("Wayland", "X11"), `package` what to install.
+std::string noPlatformPlugin(std::string_view system, std::string_view package);
 
 // Printed, Spanish first, when the program finds no graphical display.
 inline constexpr std::string_view kNoDisplay = DISTANCIA_PROGRAM_NAME

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -25,11 +28,44 @@ bool environmentNames(const char* variable) {
 }
 
 QtMessageHandler previousHandler = nullptr;
+bool waylandPluginMissing = false;
+bool x11PluginMissing = false;
 
+void say(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+// Qt names a platform plugin it cannot find on a line of its own, before it
+// tries the next one or gives up.
+void notePluginLine(const QString& text) {
+    if (!text.startsWith(QLatin1String("Could not find the Qt platform plugin")))
+        return;
+    if (text.contains(QLatin1String("\"wayland")))
+        waylandPluginMissing = true;
+    if (text.contains(QLatin1String("\"xcb\"")))
+        x11PluginMissing = true;
+}
+
+// When Qt gives up, the user is told what is missing: the plugin of the
+// session's display system, and the package that brings it; or the display.
+void reportWhyNoWindow() {
+    if (waylandPluginMissing && environmentNames("WAYLAND_DISPLAY"))
+        say(texts::noPlatformPlugin("Wayland", "qt6-wayland"));
+    else if (x11PluginMissing && environmentNames("DISPLAY"))
+        say(texts::noPlatformPlugin("X11", "qt6-qpa-plugins"));
+    else
+        reportNoGraphicalDisplay();
+}
+
+// Qt's own lines about its platform plugins are replaced by plain words.
 void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        reportNoGraphicalDisplay();
+        reportWhyNoWindow();
         std::_Exit(1);
+    }
+    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0) {
+        notePluginLine(text);
+        return;
     }
     if (previousHandler)
         previousHandler(type, context, text);
@@ -54,7 +90,7 @@ bool findsGraphicalDisplay(int argc, char* argv[]) {
 }
 
 void reportNoGraphicalDisplay() {
-    std::fwrite(texts::kNoDisplay.data(), 1, texts::kNoDisplay.size(), stderr);
+    say(texts::kNoDisplay);
 }
 
 NoDisplayGuard::NoDisplayGuard() {
@@ -71,6 +107,15 @@ void describeApplication() {
     QApplication::setApplicationVersion(QStringLiteral(DISTANCIA_VERSION_TEXT));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));
+}
+
+void speakSpanish() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;  // not installed: Qt's own words stay as Qt has them
 }
 
 void useOwnStyle() {

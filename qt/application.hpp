@@ -13,7 +13,9 @@ bool findsGraphicalDisplay(int argc, char* argv[]);
 void reportNoGraphicalDisplay();
 
 // While the application object is created: a display that is named but does
-// not answer ends the program with the same plain words, exit status 1.
+// not answer ends the program with the same plain words, and a display whose
+// platform plugin is missing with words naming the package that brings it;
+// exit status 1.
 class NoDisplayGuard {
   public:
     NoDisplayGuard();
@@ -24,6 +26,11 @@ class NoDisplayGuard {
 
 // Name, version, desktop id and icon, as the desktop and the user see them.
 void describeApplication();
+
+// The window is Spanish by design, not by locale: Qt's own words (the
+// fields' menus, standard dialogs) too, wherever its Spanish translations
+// are installed. Call once the application object exists.
+void speakSpanish();
 
 // The window's controls sit at the design's fixed places and sizes, so it
 // draws them with one style of its own, whatever the desktop chooses (a

@@ -38,14 +38,14 @@ void drawThin(QPainter& painter, const QImage& image, const QRect& from, const Q
     const double middle = thinAcross ? (area.center().x() - to.left()) / double(to.width())
                                      : (area.center().y() - to.top()) / double(to.height());
     const QRect strip =
-        thinAcross
-            ? QRect(from.left() + std::min(from.width() - 1, int(middle * from.width())),
-                    from.top(), 1, from.height())
-            : QRect(from.left(), from.top() + std::min(from.height() - 1, int(middle * from.height())),
-                    from.width(), 1);
-    const QImage line = image.copy(strip).scaled(thinAcross ? 1 : to.width(),
-                                                 thinAcross ? to.height() : 1,
-                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        thinAcross ? QRect(from.left() + std::min(from.width() - 1, int(middle * from.width())),
+                           from.top(), 1, from.height())
+                   : QRect(from.left(),
+                           from.top() + std::min(from.height() - 1, int(middle * from.height())),
+                           from.width(), 1);
+    const QImage line =
+        image.copy(strip).scaled(thinAcross ? 1 : to.width(), thinAcross ? to.height() : 1,
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage out(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));

@@ -166,6 +166,7 @@ void FrmMain::bindInput(Input which) {
             [this, which](const QString& text) { onTextChanged(which, text); });
     connect(input(which), &InputField::entered, this,
             [this, which](Qt::FocusReason reason) { onEntered(which, reason); });
+    connect(input(which), &InputField::copyResultAsked, this, &FrmMain::copyResult);
 }
 
 void FrmMain::Form_Load() {
@@ -269,11 +270,14 @@ void FrmMain::contextMenuEvent(QContextMenuEvent* event) {
     if (!resultMenu_) {
         resultMenu_ = new QMenu(this);
         resultMenu_->setObjectName(QStringLiteral("resultMenu"));
-        resultMenu_->addAction(toQString(texts::kCopy), this, [this] {
-            QGuiApplication::clipboard()->setText(toQString(shown_[Id::txtDistancia].text));
-        });
+        resultMenu_->addAction(toQString(texts::kCopy), this, &FrmMain::copyResult);
     }
     resultMenu_->popup(event->globalPos());
+}
+
+// The result as shown.
+void FrmMain::copyResult() {
+    QGuiApplication::clipboard()->setText(toQString(shown_[Id::txtDistancia].text));
 }
 
 // Where a picture was and where it is now, for each that moved.

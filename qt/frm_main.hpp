@@ -49,6 +49,7 @@ class FrmMain : public QWidget {
     void showView(const View& view);
     void showControl(design::Id id, const ShownText& now);
     void showSelection(const Selection& selection);
+    void copyResult();
     void repaintMovedPictures(const View& view);
 
     units::FontMeasure measure_;

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "input_field.hpp"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QValidator>
-#include <algorithm>
+#include <QMenu>
+#include <QMimeData>
 
 #include "numeric_text.hpp"
+#include "texts.hpp"
 #include "window_design.hpp"
 
 namespace lnb {
@@ -26,34 +30,22 @@ bool isKeypadDecimal(const QKeyEvent& event) {
            event.text() == QStringLiteral("\u066B");
 }
 
-// Typing cannot put a line break or a tab into a field: any at its ends came
-// with a paste or a drop, from every path Qt offers for them (keys, context
-// menu, middle button, drag and drop), and are dropped before the field's
-// text changes.
-class PastedTextTrimmer : public QValidator {
-  public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& position) const override {
-        const QByteArray utf8 = input.toUtf8();
-        const std::string_view whole(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        const std::string_view kept = numeric_text::trimPasted(whole);
-        if (kept.size() != whole.size()) {
-            const auto dropped =
-                static_cast<int>(kept.data() - whole.data());  // ASCII: 1 byte each
-            input = QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size()));
-            position = std::clamp(position - dropped, 0, static_cast<int>(input.size()));
-        }
-        return Acceptable;
-    }
-};
+QString clipboardText(QClipboard::Mode mode) {
+    return QGuiApplication::clipboard()->text(mode);
+}
 
 }  // namespace
 
 InputField::InputField(const QString& decimalSeparator, QWidget* parent)
     : QLineEdit(parent), decimalSeparator_(decimalSeparator) {
     setMaxLength(design::kLongestInput);
-    setValidator(new PastedTextTrimmer(this));
+}
+
+void InputField::insertPasted(const QString& pasted) {
+    const QByteArray utf8 = pasted.toUtf8();
+    const std::string_view kept = numeric_text::trimPasted(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    insert(QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
 }
 
 void InputField::focusInEvent(QFocusEvent* event) {
@@ -79,7 +71,60 @@ void InputField::keyPressEvent(QKeyEvent* event) {
         redo();  // as on Windows, besides Ctrl+Shift+Z
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        insertPasted(clipboardText(QClipboard::Clipboard));
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        // As the menu key does, on the caret.
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+// Qt's own menu, whose paste drops line breaks and tabs as every paste does,
+// and an entry that copies the result: the result field itself takes no focus.
+void InputField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        // Qt connects its entries by their signatures' names.
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this,
+                    [this] { insertPasted(clipboardText(QClipboard::Clipboard)); });
+        }
+    }
+    menu->addSeparator();
+    const std::string_view copy = texts::kCopyResult;
+    menu->addAction(QString::fromUtf8(copy.data(), static_cast<qsizetype>(copy.size())), this,
+                    &InputField::copyResultAsked);
+    menu->popup(event->globalPos());
+}
+
+// The middle button pastes the selection where it pressed (Qt has moved the
+// caret there).
+void InputField::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        insertPasted(clipboardText(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+// Text dropped from elsewhere lands where it is dropped; a drag within the
+// field moves its own text, which holds no line break.
+void InputField::dropEvent(QDropEvent* event) {
+    if (event->source() == this || !event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    insertPasted(event->mimeData()->text());
+    event->acceptProposedAction();
 }
 
 }  // namespace lnb

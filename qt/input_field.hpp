@@ -8,8 +8,9 @@ namespace lnb {
 // A figure's input field. It reports when the user enters it, so that the
 // window applies the entry rule itself rather than Qt's select-all on Tab, and
 // it takes figures as people type and paste them: the keypad's decimal key
-// types the locale's separator, Ctrl+Y redoes, and line breaks and tabs
-// around pasted text are dropped.
+// types the locale's separator, Ctrl+Y redoes, and line breaks and tabs around
+// pasted or dropped text are dropped, wherever it lands. Its menu (the menu
+// key, Shift+F10, a right click) also offers to copy the result.
 class InputField : public QLineEdit {
     Q_OBJECT
   public:
@@ -21,13 +22,21 @@ class InputField : public QLineEdit {
 
   signals:
     void entered(Qt::FocusReason reason);
+    void copyResultAsked();
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    // Puts `pasted` in place of the selection, or at the caret, as one step
+    // that Ctrl+Z undoes; the caret ends after it.
+    void insertPasted(const QString& pasted);
+
     QString decimalSeparator_;
     int caretWhenLeft_ = 0;
     bool leftTemporarily_ = false;

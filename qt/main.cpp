@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     guard.reset();
     lnb::describeApplication();
+    lnb::speakSpanish();
     lnb::useOwnStyle();
     lnb::FrmMain frmMain;
     frmMain.Form_Load();

@@ -87,8 +87,9 @@ inline std::vector<StatusRow> statusRows() {
 }
 
 struct AppearanceCheck {
+    enum class Kind { Colour, Unlike, Ink };
     std::string what;
-    bool ink;  // the ink of a text in an area, or the colour of a pixel
+    Kind kind;  // a pixel's colour, any colour but one, or the ink of a text in an area
     int x, y, width, height;
     std::string expect;  // RRGGBB for a pixel, a kind of colour for ink
 };
@@ -97,7 +98,10 @@ inline std::vector<AppearanceCheck> appearanceChecks() {
     std::vector<AppearanceCheck> checks;
     for (const auto& f : detail::rowsOf(kAppearanceTable)) {
         const bool ink = f.at(1) == "ink";
-        checks.push_back({f.at(0), ink, std::stoi(f.at(2)), std::stoi(f.at(3)),
+        const auto kind = ink                  ? AppearanceCheck::Kind::Ink
+                          : f.at(1) == "unlike" ? AppearanceCheck::Kind::Unlike
+                                                : AppearanceCheck::Kind::Colour;
+        checks.push_back({f.at(0), kind, std::stoi(f.at(2)), std::stoi(f.at(3)),
                           ink ? std::stoi(f.at(4)) : 1, ink ? std::stoi(f.at(5)) : 1, f.at(6)});
     }
     return checks;

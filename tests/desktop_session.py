@@ -135,6 +135,10 @@ def check_appearance(pixels, origin, what_suffix=""):
         if kind == "colour":
             rgb = client[(x, y)]
             check("%02X%02X%02X" % rgb == expect, f"{what}{what_suffix}: {rgb} is {expect}")
+        elif kind == "unlike":
+            rgb = client[(x, y)]
+            check("%02X%02X%02X" % rgb not in expect.split(","),
+                  f"{what}{what_suffix}: {rgb} is none of {expect}")
         else:
             ink = ink_in(client, x, y, w, h)
             check(ink_is(ink, expect), f"{what}{what_suffix}: ink {ink} is {expect}")

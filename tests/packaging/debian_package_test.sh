@@ -28,7 +28,15 @@ for path in ./usr/bin/distancia-lnb \
     ./usr/share/man/es/man1/distancia-lnb.1.gz; do
     echo "$contents" | grep -qx "$path" || { echo "missing from the package: $path"; exit 1; }
 done
-dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency"; exit 1; }
+depends=$(dpkg-deb -f "$deb" Depends)
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for needed in libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
+    echo "$depends" | grep -qw "$needed" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+for wanted in qt6-wayland qt6-translations-l10n; do
+    echo "$depends, $recommends" | grep -qw "$wanted" ||
+        { echo "neither Depends nor Recommends has $wanted"; exit 1; }
+done
 
 # Nothing at warning level or above (the one override says why).
 lintian --fail-on warning,error "$deb" 2>&1 | grep -v 'running with root privileges' || true
@@ -37,4 +45,17 @@ lintian --fail-on warning,error "$deb" >/dev/null 2>&1 || { echo "lintian compla
 dpkg -x "$deb" "$scratch/root"
 QT_QPA_PLATFORM=offscreen DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT=1 \
     timeout 60 "$scratch/root/usr/bin/distancia-lnb"
+
+# Installed for real and purged, where this may (as root, with no copy of the
+# program installed already): nothing of it stays behind.
+if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W distancia-lnb >/dev/null 2>&1; then
+    dpkg -i "$deb" >/dev/null
+    installed=$(dpkg -L distancia-lnb | while read -r path; do [ -f "$path" ] && echo "$path"; done)
+    QT_QPA_PLATFORM=offscreen DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT=1 timeout 60 distancia-lnb
+    dpkg --purge distancia-lnb >/dev/null
+    for path in $installed; do
+        [ ! -e "$path" ] || { echo "left behind after purge: $path"; exit 1; }
+    done
+    echo "installed and purged: $(echo "$installed" | wc -l) files, none left"
+fi
 echo "package ok: $(basename "$deb")"

@@ -169,12 +169,20 @@ class AppearanceTest : public QObject {
         QFETCH(AppearanceCheck, check);
         const Started started(theme);
         const QImage drawn = grab(*started.window);
-        if (check.ink) {
-            const QColor ink = inkIn(drawn, {check.x, check.y, check.width, check.height});
-            QVERIFY2(inkIs(ink, check.expect), qPrintable(ink.name()));
-        } else {
-            const QColor pixel = drawn.pixelColor(check.x, check.y);
-            QCOMPARE(pixel.name().mid(1).toUpper(), QString::fromStdString(check.expect));
+        const QString expect = QString::fromStdString(check.expect);
+        const QString pixel = drawn.pixelColor(check.x, check.y).name().mid(1).toUpper();
+        switch (check.kind) {
+            case AppearanceCheck::Kind::Ink: {
+                const QColor ink = inkIn(drawn, {check.x, check.y, check.width, check.height});
+                QVERIFY2(inkIs(ink, check.expect), qPrintable(ink.name()));
+                break;
+            }
+            case AppearanceCheck::Kind::Colour:
+                QCOMPARE(pixel, expect);
+                break;
+            case AppearanceCheck::Kind::Unlike:
+                QVERIFY2(!expect.split(',').contains(pixel), qPrintable(pixel));
+                break;
         }
     }
 

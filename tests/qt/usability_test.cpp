@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QRadioButton>
 
@@ -15,6 +16,48 @@ using namespace lnb::testing;
 namespace {
 
 enum class Typing { Keypad, PasteWithLineBreak, RedoWithCtrlY };
+enum class Paste { CtrlV, Menu, Drop };
+
+// The field's own menu, opened by Shift+F10 or as the desktop reports the
+// menu key (a keyboard context-menu event).
+QMenu* openMenu(QLineEdit* field, bool shiftF10 = false) {
+    if (shiftF10) {
+        QTest::keyClick(field->window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint at(4, field->height() / 2);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
+        QApplication::sendEvent(field, &menuKey);
+    }
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// The middle of the stretch of the field where a press puts the caret at
+// `position`.
+QPoint pointAt(QLineEdit* field, int position) {
+    QList<int> xs;
+    for (int x = 0; x < field->width(); ++x) {
+        if (field->cursorPositionAt(QPoint(x, field->height() / 2)) == position)
+            xs << x;
+    }
+    return {xs.isEmpty() ? 0 : xs.at(xs.size() / 2), field->height() / 2};
+}
+
+QStringList entries(const QMenu* menu) {
+    QStringList words;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            words << action->text().section('\t', 0, 0).remove('&');
+    }
+    return words;
+}
+
+QAction* entry(const QMenu* menu, const QString& words) {
+    for (QAction* action : menu->actions()) {
+        if (action->text().section('\t', 0, 0).remove('&') == words)
+            return action;
+    }
+    return nullptr;
+}
 
 // Everything a screen reader can reach from the window.
 void collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& all) {
@@ -47,6 +90,7 @@ class PaintRecorder : public QObject {
 }  // namespace
 
 Q_DECLARE_METATYPE(Typing)
+Q_DECLARE_METATYPE(Paste)
 
 class UsabilityTest : public QObject {
     Q_OBJECT
@@ -100,6 +144,110 @@ class UsabilityTest : public QObject {
         QCOMPARE(field->text(), vertical);
         QCOMPARE(resultText(*window), result);
         QCOMPARE(lineUnderResult(*window), line);
+    }
+
+    // Line breaks and tabs around what is pasted or dropped are dropped,
+    // wherever it lands; the caret ends after it, and Ctrl+Z takes it back
+    // in one step.
+    void pastesLandAnywhere_data() {
+        QTest::addColumn<Paste>("how");
+        QTest::addColumn<int>("from");  // the selection it replaces, in "80"
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        for (const auto& [how, name] :
+             {std::pair{Paste::CtrlV, "Ctrl+V"}, std::pair{Paste::Menu, "menu"},
+              std::pair{Paste::Drop, "drop"}}) {
+            QTest::addRow("%s: before", name) << how << 0 << 0 << "\t5\r\n"
+                                              << "580"
+                                              << "680.625";
+            QTest::addRow("%s: between", name) << how << 1 << 1 << "1\n"
+                                               << "810"
+                                               << "1237.65625";
+            QTest::addRow("%s: at the end", name) << how << 2 << 2 << "\r\n5"
+                                                  << "805"
+                                                  << "1223.7890625";
+            if (how != Paste::Drop) {  // a drop lands where it is dropped
+                QTest::addRow("%s: over a selection", name) << how << 0 << 1 << "\t9\t"
+                                                            << "90"
+                                                            << "45.15625";
+            }
+        }
+    }
+
+    void pastesLandAnywhere() {
+        QFETCH(Paste, how);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        const auto window = startWindow();
+        QLineEdit* field = child(*window, "txtVertical");
+        field->setSelection(from, to - from);
+        if (to == from)
+            field->setCursorPosition(from);
+        QGuiApplication::clipboard()->setText(pasted);
+        switch (how) {
+            case Paste::CtrlV:
+                QTest::keySequence(field, QKeySequence::Paste);
+                break;
+            case Paste::Menu: {
+                QMenu* menu = openMenu(field);
+                QVERIFY(menu);
+                QAction* paste = entry(menu, "Pegar");
+                QVERIFY2(paste, qPrintable(entries(menu).join(", ")));
+                paste->trigger();
+                menu->close();
+                break;
+            }
+            case Paste::Drop: {
+                QMimeData data;
+                data.setText(pasted);
+                const QPoint at = pointAt(field, from);
+                QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(field, &enter);
+                QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(field, &move);
+                QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(field, &drop);
+                break;
+            }
+        }
+        QCOMPARE(field->text(), text);
+        QCOMPARE(resultText(*window), result);
+        const QString inserted = pasted.trimmed();
+        QCOMPARE(field->cursorPosition(), from + inserted.size());
+        QTest::keySequence(field, QKeySequence::Undo);
+        QCOMPARE(field->text(), QString("80"));
+    }
+
+    // Spanish whatever the locale: Qt's own entries are translated, and one
+    // more copies the result as shown, from the keyboard.
+    void theFieldsMenuCopiesTheResult_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("shiftF10");
+        QTest::newRow("menu key, ','") << kCommaLocale << false;
+        QTest::newRow("Shift+F10, '.'") << kPointLocale << true;
+    }
+
+    void theFieldsMenuCopiesTheResult() {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, shiftF10);
+        const auto window = startWindow(locale);
+        paste(child(*window, "txtHorizontal"), "80" + locale.decimalPoint() + "5");
+        QLineEdit* field = child(*window, "txtVertical");
+        QMenu* menu = openMenu(field, shiftF10);
+        QVERIFY(menu);
+        const QStringList words = entries(menu);
+        for (const char* expected : {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar",
+                                     "Seleccionar todo", "Copiar la distancia"})
+            QVERIFY2(words.contains(QString::fromUtf8(expected)), qPrintable(words.join(", ")));
+        entry(menu, "Copiar la distancia")->trigger();
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "40" + locale.decimalPoint() + "250390625");
+        QCOMPARE(QApplication::focusWidget(), field);
     }
 
     void rightClickCopiesTheResult() {

@@ -133,6 +133,7 @@ int runHeadless(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     describeApplication();
+    speakSpanish();
     useOwnStyle();
     TestClass test;
     return QTest::qExec(&test, argc, argv);

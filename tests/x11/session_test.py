@@ -10,11 +10,14 @@ under a dark desktop theme and another Qt style.
 Run inside a private D-Bus session (ctest does: dbus-run-session)."""
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
@@ -134,6 +137,82 @@ def check_status_rows(window, separator):
         check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
 
 
+def focused_menu_items(after):
+    """The entries of the menu whose entry takes the focus after `after()`
+    runs, as a screen reader hears them (without their shortcuts): a popup
+    menu is no window of the application's tree, a screen reader meets it by
+    its focus events."""
+    focused = []
+
+    def listener(event):
+        focused.append(event.source)
+
+    pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused")
+    try:
+        after()
+        deadline = time.time() + 2
+        while time.time() < deadline and not any(
+                n.getRole() == pyatspi.ROLE_MENU_ITEM for n in focused):
+            GLib.MainContext.default().iteration(False)
+            time.sleep(0.01)
+    finally:
+        pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:focused")
+    items = [n for n in focused if n.getRole() == pyatspi.ROLE_MENU_ITEM]
+    if not items:
+        return []
+    menu = items[-1].parent
+    names = (menu.getChildAtIndex(i).name for i in range(menu.childCount))
+    return [name.split("\t")[0] for name in names if name]
+
+
+def check_fields_menu(window, lang):
+    """The menu key opens the field's own menu, in Spanish whatever the
+    locale, with an entry that copies the result."""
+    field = window.node("Vertical", pyatspi.ROLE_TEXT)
+    x, y = field.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    run("xdotool", "mousemove", str(x + 10), str(y + 10), "click", "1")
+    words = focused_menu_items(lambda: run("xdotool", "key", "Menu", "Down"))
+    for expected in ("Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Seleccionar todo",
+                     "Copiar la distancia"):
+        check(expected in words, f"{lang}: the field's menu has {expected!r}: {words}")
+    run("xdotool", "key", "Escape")
+    run("xdotool", "key", "Menu", "Up", "Return")  # Up from none chosen: the last entry
+    time.sleep(0.3)
+    copied = run("xclip", "-o", "-selection", "clipboard")
+    check(copied == window.result_text(), f"{lang}: Copiar la distancia copies {copied!r}")
+
+
+def check_middle_button_paste(window):
+    """A selection pasted with the middle button where it presses, before
+    "80": its tab and line break are dropped."""
+    subprocess.run(["xclip", "-selection", "primary"], input="\t5\r\n", text=True, check=True)
+    field = window.node("Vertical", pyatspi.ROLE_TEXT)
+    x, y = field.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    h = field.queryComponent().getSize()[1]
+    run("xdotool", "mousemove", str(x + 3), str(y + h // 2), "click", "2")
+    time.sleep(0.3)
+    text = field.queryText()
+    held = text.getText(0, text.characterCount)
+    check(held == "580", f"middle button before 80: {held!r}")
+    check(window.result_text() == "680,625", f"and the result: {window.result_text()!r}")
+    window.set_text("txtVertical", "80")
+
+
+def check_missing_x11_plugin():
+    """Without Qt's X11 plugin (here: a copy of the program told by qt.conf to
+    look for plugins where there are none) the program names the package."""
+    with tempfile.TemporaryDirectory() as folder:
+        copy = os.path.join(folder, os.path.basename(PROGRAM))
+        shutil.copy(PROGRAM, copy)
+        with open(os.path.join(folder, "qt.conf"), "w") as conf:
+            conf.write("[Paths]\nPlugins = /nonexistent\n")
+        env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        done = subprocess.run([copy], env=env, capture_output=True, text=True, timeout=30)
+    check(done.returncode == 1, f"no X11 plugin: exit status {done.returncode}")
+    check("instale el paquete qt6-qpa-plugins" in done.stderr.splitlines()[0],
+          f"no X11 plugin: says {done.stderr!r}")
+
+
 def check_looks(window, what):
     x, y = window.origin
     check_appearance(screen_pixels(x, y, 805, 643), window.origin, f" ({what})")
@@ -172,6 +251,8 @@ def main():
         check_screen_reader_names(window)
         check_window_class(window)
         check_looks(window, "default")
+        check_middle_button_paste(window)
+        check_fields_menu(window, "es_ES")
         window.type_into("Vertical", ["KP_8", "KP_0", "KP_Decimal", "KP_5"], keypad=True)
         check(window.result_text() == "40,250390625", f"keypad 80,5: {window.result_text()!r}")
         window.type_into("Horizontal", "90")
@@ -182,6 +263,10 @@ def main():
         window = Window("en_US.UTF-8")
         check_status_rows(window, ".")
         window.close()
+        window = Window("C.UTF-8")
+        check_fields_menu(window, "C")
+        window.close()
+        check_missing_x11_plugin()
         for what, theme, arguments in [("dark GTK theme", DARK_THEME, ()),
                                        ("Adwaita-Dark style", DARK_THEME, OTHER_STYLE)]:
             window = Window("en_US.UTF-8", theme, arguments)
