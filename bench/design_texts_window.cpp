@@ -60,9 +60,9 @@ int main(int argc, char* argv[]) {
         if (control.kind == lnb::design::Kind::TextField)
             shown = new QLineEdit(textOf(control.id), &window);
         else
-            shown = new QLabel(QString::fromUtf8(control.caption.data(),
-                                                 qsizetype(control.caption.size())),
-                               &window);
+            shown = new QLabel(
+                QString::fromUtf8(control.caption.data(), qsizetype(control.caption.size())),
+                &window);
         shown->setFont(fontOf(control.font));
         shown->setGeometry(pixels(place.left), pixels(place.top), pixels(control.width),
                            pixels(control.height));

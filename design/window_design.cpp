@@ -92,6 +92,10 @@ Id fieldOf(Input input) {
     return Id::txtProfundidad;
 }
 
+bool isInput(Id id) {
+    return id == Id::txtVertical || id == Id::txtHorizontal || id == Id::txtProfundidad;
+}
+
 // The two diameters are named by their labels, the depth by its frame.
 const Control& captionOf(Input input) {
     switch (input) {

@@ -194,6 +194,7 @@ inline constexpr std::array<PictureId, 6> kPicturesTopDown{
 // The input field the user types each figure into, and the control whose
 // caption names it ("Vertical", "Horizontal", "Profundidad").
 Id fieldOf(Input input);
+bool isInput(Id id);
 const Control& captionOf(Input input);
 
 // The control whose caption names a text field for screen readers: the

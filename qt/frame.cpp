@@ -36,7 +36,7 @@ void Frame::fitCaption() {
                      metrics.height());
 }
 
-void Frame::paintEvent(QPaintEvent* /*event*/) {
+void Frame::paintEvent(QPaintEvent* /*event*/) noexcept {
     QPainter painter(this);
     const int borderTop = QFontMetrics(font()).height() / 2;
     const QRect border = rect().adjusted(0, borderTop, -1, -1);
@@ -49,7 +49,7 @@ void Frame::paintEvent(QPaintEvent* /*event*/) {
 }
 
 // The caption follows the frame's font.
-void Frame::changeEvent(QEvent* event) {
+void Frame::changeEvent(QEvent* event) noexcept {
     if (event->type() == QEvent::FontChange)
         fitCaption();
     QWidget::changeEvent(event);

@@ -21,8 +21,8 @@ class Frame : public QWidget {
     QLabel* captionLabel() const { return caption_; }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) noexcept override;
+    void changeEvent(QEvent* event) noexcept override;
 
   private:
     void fitCaption();

@@ -39,10 +39,6 @@ void setBackground(QWidget* widget, design::Rgb rgb) {
     widget->setAutoFillBackground(true);
 }
 
-bool isInput(Id id) {
-    return id == Id::txtVertical || id == Id::txtHorizontal || id == Id::txtProfundidad;
-}
-
 QWidget* createWidget(const design::Control& control, QWidget* parent,
                       const QString& decimalSeparator) {
     switch (control.kind) {
@@ -60,9 +56,10 @@ QWidget* createWidget(const design::Control& control, QWidget* parent,
         }
         case design::Kind::TextField: {
             // The result and the work fields are written by the program only.
-            QLineEdit* field = isInput(control.id) ? new InputField(decimalSeparator, parent)
-                                                   : new QLineEdit(parent);
-            if (!isInput(control.id))
+            QLineEdit* field = design::isInput(control.id)
+                                   ? new InputField(decimalSeparator, parent)
+                                   : new QLineEdit(parent);
+            if (!design::isInput(control.id))
                 field->setFocusPolicy(Qt::NoFocus);
             if (control.flags & design::kCentred)
                 field->setAlignment(Qt::AlignCenter);
@@ -174,19 +171,19 @@ void FrmMain::Form_Load() {
     input(Input::Vertical)->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::onTextChanged(Input which, const QString& text) {
+void FrmMain::onTextChanged(Input which, const QString& text) noexcept {
     showView(presenter_.type(which, text.toStdString()));
 }
 
 // A click keeps the caret where it put it; the keyboard takes the selection
 // the core gives.
-void FrmMain::onEntered(Input which, Qt::FocusReason reason) {
+void FrmMain::onEntered(Input which, Qt::FocusReason reason) noexcept {
     const Entry entry = reason == Qt::MouseFocusReason ? Entry::Click : Entry::Keyboard;
     showView(presenter_.enter(which, input(which)->caretWhenLeft(), entry));
 }
 
 // Only what differs from what the window shows is touched.
-void FrmMain::showView(const View& view) {
+void FrmMain::showView(const View& view) noexcept {
     if (view.system != shown_.system)
         setPalette(units::toPalette(view.system));
     if (view.window != shown_.window) {
@@ -197,14 +194,17 @@ void FrmMain::showView(const View& view) {
     for (const design::Control& control : design::kControls) {
         const auto i = static_cast<std::size_t>(control.id);
         if (view.controls[i] != shown_.controls[i])
-            showControl(control.id, view.controls[i]);
+            showControl(control.id, view.controls[i], shown_.controls[i]);
     }
-    if (view.statusLine != shown_.statusLine) {
-        lblAviso_->setText(toQString(view.statusLine.text));
-        setColour(lblAviso_, QPalette::WindowText, view.statusLine.fore);
-        lblAviso_->setFont(units::toQFont(design::kStatusLine.font, view.statusLine.pointSize));
-    }
-    widget(Id::txtDistancia)->setAccessibleDescription(toQString(view.resultDescription));
+    const ShownText& line = view.statusLine;
+    if (line.text != shown_.statusLine.text)
+        lblAviso_->setText(toQString(line.text));
+    if (line.fore != shown_.statusLine.fore)
+        setColour(lblAviso_, QPalette::WindowText, line.fore);
+    if (line.pointSize != shown_.statusLine.pointSize)
+        lblAviso_->setFont(units::toQFont(design::kStatusLine.font, line.pointSize));
+    if (view.resultDescription != shown_.resultDescription)
+        widget(Id::txtDistancia)->setAccessibleDescription(toQString(view.resultDescription));
     if (view.inputDescription != shown_.inputDescription) {
         for (const Input which : kInputs)
             input(which)->setAccessibleDescription(toQString(view.inputDescription));
@@ -217,38 +217,50 @@ void FrmMain::showView(const View& view) {
     shown_ = view;
 }
 
-void FrmMain::showControl(Id id, const ShownText& now) {
+// Only what changed: a keystroke changes the result's text, seldom its font or
+// colours.
+void FrmMain::showControl(Id id, const ShownText& now, const ShownText& before) {
     const design::Control& control = design::control(id);
     QWidget* shown = widget(id);
     const QString text = toQString(now.text);
-    shown->setFont(units::toQFont(control.font, now.pointSize));
+    if (now.pointSize != before.pointSize)
+        shown->setFont(units::toQFont(control.font, now.pointSize));
+    const bool coloured = now.fore != before.fore || now.back != before.back;
     switch (control.kind) {
         case design::Kind::Frame:
             static_cast<Frame*>(shown)->setCaption(text);
-            setColour(shown, QPalette::WindowText, now.fore);
-            setBackground(shown, now.back);
+            if (coloured) {
+                setColour(shown, QPalette::WindowText, now.fore);
+                setBackground(shown, now.back);
+            }
             break;
         case design::Kind::Label:
             static_cast<QLabel*>(shown)->setText(text);
-            setColour(shown, QPalette::WindowText, now.fore);
-            if (!(control.flags & design::kTransparent))
-                setBackground(shown, now.back);
+            if (coloured) {
+                setColour(shown, QPalette::WindowText, now.fore);
+                if (!(control.flags & design::kTransparent))
+                    setBackground(shown, now.back);
+            }
             break;
         case design::Kind::TextField: {
             auto* field = static_cast<QLineEdit*>(shown);
-            setColour(field, QPalette::Text, now.fore);
-            setColour(field, QPalette::Base, now.back);
+            if (coloured) {
+                setColour(field, QPalette::Text, now.fore);
+                setColour(field, QPalette::Base, now.back);
+            }
             if (field->text() != text) {  // an input already holds what the user typed
                 field->setText(text);
-                if (!isInput(id))
+                if (!design::isInput(id))
                     field->setCursorPosition(0);
             }
             break;
         }
         case design::Kind::OptionButton:
             static_cast<QRadioButton*>(shown)->setText(text);
-            setColour(shown, QPalette::WindowText, now.fore);
-            setBackground(shown, now.back);
+            if (coloured) {
+                setColour(shown, QPalette::WindowText, now.fore);
+                setBackground(shown, now.back);
+            }
             break;
     }
 }
@@ -262,7 +274,7 @@ void FrmMain::showSelection(const Selection& selection) {
 
 // The result field is disabled, so its clicks come to the window: a right
 // click over it offers to copy the result as shown.
-void FrmMain::contextMenuEvent(QContextMenuEvent* event) {
+void FrmMain::contextMenuEvent(QContextMenuEvent* event) noexcept {
     if (!widget(Id::txtDistancia)->geometry().contains(event->pos())) {
         QWidget::contextMenuEvent(event);
         return;
@@ -276,7 +288,7 @@ void FrmMain::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 // The result as shown.
-void FrmMain::copyResult() {
+void FrmMain::copyResult() noexcept {
     QGuiApplication::clipboard()->setText(toQString(shown_[Id::txtDistancia].text));
 }
 
@@ -295,7 +307,7 @@ void FrmMain::repaintMovedPictures(const View& view) {
     }
 }
 
-void FrmMain::paintEvent(QPaintEvent* /*event*/) {
+void FrmMain::paintEvent(QPaintEvent* /*event*/) noexcept {
     QPainter painter(this);
     const QRectF window = rect();
     for (const ShownPicture& picture : shown_.picturesBottomUp)

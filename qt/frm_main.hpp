@@ -31,8 +31,10 @@ class FrmMain : public QWidget {
     const FrmMainLogic& logic() const { return presenter_.logic(); }
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    // No exception leaves a handler: the core's handlers throw none, and
+    // anything else (memory exhausted) ends the program there, as on Windows.
+    void paintEvent(QPaintEvent* event) noexcept override;
+    void contextMenuEvent(QContextMenuEvent* event) noexcept override;
 
   private:
     void createControls();
@@ -44,12 +46,12 @@ class FrmMain : public QWidget {
     void nameForScreenReaders();
     void bindInput(Input which);
 
-    void onTextChanged(Input which, const QString& text);
-    void onEntered(Input which, Qt::FocusReason reason);
-    void showView(const View& view);
-    void showControl(design::Id id, const ShownText& now);
+    void onTextChanged(Input which, const QString& text) noexcept;
+    void onEntered(Input which, Qt::FocusReason reason) noexcept;
+    void showView(const View& view) noexcept;
+    void showControl(design::Id id, const ShownText& now, const ShownText& before);
     void showSelection(const Selection& selection);
-    void copyResult();
+    void copyResult() noexcept;
     void repaintMovedPictures(const View& view);
 
     units::FontMeasure measure_;

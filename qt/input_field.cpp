@@ -41,14 +41,14 @@ InputField::InputField(const QString& decimalSeparator, QWidget* parent)
     setMaxLength(design::kLongestInput);
 }
 
-void InputField::insertPasted(const QString& pasted) {
+void InputField::insertPasted(const QString& pasted) noexcept {
     const QByteArray utf8 = pasted.toUtf8();
     const std::string_view kept = numeric_text::trimPasted(
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     insert(QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
 }
 
-void InputField::focusInEvent(QFocusEvent* event) {
+void InputField::focusInEvent(QFocusEvent* event) noexcept {
     QLineEdit::focusInEvent(event);
     const bool returning = leftTemporarily_ && isTemporary(event->reason());
     leftTemporarily_ = false;
@@ -56,13 +56,13 @@ void InputField::focusInEvent(QFocusEvent* event) {
         emit entered(event->reason());
 }
 
-void InputField::focusOutEvent(QFocusEvent* event) {
+void InputField::focusOutEvent(QFocusEvent* event) noexcept {
     caretWhenLeft_ = hasSelectedText() ? selectionStart() : cursorPosition();
     leftTemporarily_ = isTemporary(event->reason());
     QLineEdit::focusOutEvent(event);
 }
 
-void InputField::keyPressEvent(QKeyEvent* event) {
+void InputField::keyPressEvent(QKeyEvent* event) noexcept {
     if (isKeypadDecimal(*event)) {
         insert(decimalSeparator_);  // as spreadsheets do
         return;
@@ -87,14 +87,14 @@ void InputField::keyPressEvent(QKeyEvent* event) {
 
 // Qt's own menu, whose paste drops line breaks and tabs as every paste does,
 // and an entry that copies the result: the result field itself takes no focus.
-void InputField::contextMenuEvent(QContextMenuEvent* event) {
+void InputField::contextMenuEvent(QContextMenuEvent* event) noexcept {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : menu->actions()) {
         // Qt connects its entries by their signatures' names.
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
             connect(action, &QAction::triggered, this,
-                    [this] { insertPasted(clipboardText(QClipboard::Clipboard)); });
+                    [this]() noexcept { insertPasted(clipboardText(QClipboard::Clipboard)); });
         }
     }
     menu->addSeparator();
@@ -106,7 +106,7 @@ void InputField::contextMenuEvent(QContextMenuEvent* event) {
 
 // The middle button pastes the selection where it pressed (Qt has moved the
 // caret there).
-void InputField::mouseReleaseEvent(QMouseEvent* event) {
+void InputField::mouseReleaseEvent(QMouseEvent* event) noexcept {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
         insertPasted(clipboardText(QClipboard::Selection));
@@ -117,7 +117,7 @@ void InputField::mouseReleaseEvent(QMouseEvent* event) {
 
 // Text dropped from elsewhere lands where it is dropped; a drag within the
 // field moves its own text, which holds no line break.
-void InputField::dropEvent(QDropEvent* event) {
+void InputField::dropEvent(QDropEvent* event) noexcept {
     if (event->source() == this || !event->mimeData()->hasText()) {
         QLineEdit::dropEvent(event);
         return;

@@ -25,17 +25,18 @@ class InputField : public QLineEdit {
     void copyResultAsked();
 
   protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    // No exception leaves a handler (see FrmMain).
+    void focusInEvent(QFocusEvent* event) noexcept override;
+    void focusOutEvent(QFocusEvent* event) noexcept override;
+    void keyPressEvent(QKeyEvent* event) noexcept override;
+    void contextMenuEvent(QContextMenuEvent* event) noexcept override;
+    void mouseReleaseEvent(QMouseEvent* event) noexcept override;
+    void dropEvent(QDropEvent* event) noexcept override;
 
   private:
     // Puts `pasted` in place of the selection, or at the caret, as one step
     // that Ctrl+Z undoes; the caret ends after it.
-    void insertPasted(const QString& pasted);
+    void insertPasted(const QString& pasted) noexcept;
 
     QString decimalSeparator_;
     int caretWhenLeft_ = 0;

@@ -169,8 +169,7 @@ HWND FrmMain::createChild(const design::Control& control, const ShownText& shown
         style |= ES_AUTOHSCROLL;
         if (control.flags & design::kCentred)
             style |= ES_CENTER;
-        if (control.id == Id::txtVertical || control.id == Id::txtHorizontal ||
-            control.id == Id::txtProfundidad)
+        if (design::isInput(control.id))
             style |= WS_TABSTOP;
     } else {
         style |= BS_AUTORADIOBUTTON | (control.id == Id::Option1 ? WS_GROUP : 0);
@@ -302,8 +301,10 @@ void FrmMain::showView(const View& view) {
     }
     if (view.resultDescription != shown_.resultDescription)
         description_.changed(child(Id::txtDistancia), widen(view.resultDescription));
-    Button_SetCheck(child(Id::Option1), view.optionsSelected[0] ? BST_CHECKED : BST_UNCHECKED);
-    Button_SetCheck(child(Id::Option2), view.optionsSelected[1] ? BST_CHECKED : BST_UNCHECKED);
+    if (view.optionsSelected != shown_.optionsSelected) {  // repainted at each check set
+        Button_SetCheck(child(Id::Option1), view.optionsSelected[0] ? BST_CHECKED : BST_UNCHECKED);
+        Button_SetCheck(child(Id::Option2), view.optionsSelected[1] ? BST_CHECKED : BST_UNCHECKED);
+    }
     if (view.selection) {
         SendMessageW(input(view.selection->field), EM_SETSEL, WPARAM(view.selection->start),
                      LPARAM(view.selection->start + view.selection->length));

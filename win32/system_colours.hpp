@@ -10,9 +10,10 @@
 namespace lnb::win32 {
 
 // Whether Windows is in high-contrast mode, and a system colour (COLOR_*).
-// The program asks the system; the tests' build of it asks a switch and
-// colours of the tests' own, since Wine has no high-contrast mode to switch
-// on and does not pass new system colours to a running program.
+// The program asks the system; the tests' build of it follows a switch of
+// the tests' own, in High Contrast Black, since Wine has no high-contrast
+// mode to switch on and does not pass new system colours to a running
+// program.
 bool highContrastOn();
 COLORREF systemColour(int index);
 

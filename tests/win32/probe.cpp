@@ -7,8 +7,7 @@
 //   probe text|where|selection NAME
 //   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
-//   probe highcontrast on|off (the system colours of High Contrast Black, and
-//                              the tests' switch the tests' build reads)
+//   probe highcontrast on|off (the switch the tests' build reads)
 #include <windows.h>
 
 #include <fcntl.h>
@@ -16,7 +15,6 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -149,29 +147,12 @@ std::string accessible(HWND control, const std::wstring& what) {
     return answer;
 }
 
-// The tests' switch and colours that the tests' build reads
-// (high_contrast_seam.cpp): Windows' High Contrast Black, then the windows
-// told, as Windows tells them when the user switches.
+// The tests' switch that the tests' build reads (high_contrast_seam.cpp),
+// then the windows told, as Windows tells them when the user switches.
 void switchHighContrast(bool on) {
-    std::array<COLORREF, COLOR_MENUBAR + 1> colours{};
-    for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = GetSysColor(static_cast<int>(i));
-    const std::pair<int, COLORREF> black[] = {{COLOR_WINDOW, RGB(0, 0, 0)},
-                                              {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
-                                              {COLOR_GRAYTEXT, RGB(63, 242, 63)},
-                                              {COLOR_HIGHLIGHT, RGB(26, 235, 255)},
-                                              {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)},
-                                              {COLOR_BTNFACE, RGB(0, 0, 0)},
-                                              {COLOR_BTNTEXT, RGB(255, 255, 255)},
-                                              {COLOR_BTNSHADOW, RGB(255, 255, 255)},
-                                              {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
-                                              {COLOR_3DDKSHADOW, RGB(255, 255, 255)},
-                                              {COLOR_INFOBK, RGB(0, 0, 0)},
-                                              {COLOR_INFOTEXT, RGB(255, 255, 255)}};
-    for (const auto& [index, colour] : black) colours[static_cast<std::size_t>(index)] = colour;
-    constexpr wchar_t key[] = L"Software\\DistanciaLNB\\Tests";
-    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Colours", REG_BINARY, colours.data(), sizeof colours);
     const DWORD flag = on ? 1 : 0;
-    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"HighContrast", REG_DWORD, &flag, sizeof flag);
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\DistanciaLNB\\Tests", L"HighContrast", REG_DWORD,
+                    &flag, sizeof flag);
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
                         5000, &answer);
