@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "data_tables.hpp"
+#include "high_contrast_schemes.hpp"
 #include "presenter.hpp"
 
 namespace {
@@ -120,30 +121,6 @@ TEST(View, NeverShrinksBelowTheFloor) {
     EXPECT_EQ(lnb::fittedPointSize("40", {13.5}, 2655, measure), 13.5);
 }
 
-// Windows' "High Contrast Black" and "High Contrast White" schemes.
-constexpr lnb::design::SystemColours kHighContrastBlack{.window = 0x000000,
-                                                        .windowText = 0xFFFFFF,
-                                                        .grayText = 0x3FF23F,
-                                                        .highlight = 0x1AEBFF,
-                                                        .highlightText = 0x000000,
-                                                        .face = 0x000000,
-                                                        .shadow = 0xFFFFFF,
-                                                        .light = 0xFFFFFF,
-                                                        .darkShadow = 0xFFFFFF,
-                                                        .infoBack = 0x000000,
-                                                        .infoText = 0xFFFFFF};
-constexpr lnb::design::SystemColours kHighContrastWhite{.window = 0xFFFFFF,
-                                                        .windowText = 0x000000,
-                                                        .grayText = 0x600000,
-                                                        .highlight = 0x37006E,
-                                                        .highlightText = 0xFFFFFF,
-                                                        .face = 0xFFFFFF,
-                                                        .shadow = 0x000000,
-                                                        .light = 0x000000,
-                                                        .darkShadow = 0x000000,
-                                                        .infoBack = 0xFFFFFF,
-                                                        .infoText = 0x000000};
-
 // WCAG's contrast ratio of two colours.
 double contrast(lnb::design::Rgb a, lnb::design::Rgb b) {
     auto luminance = [](lnb::design::Rgb rgb) {
@@ -187,7 +164,8 @@ TEST_P(HighContrast, EveryTextReadsInTheSystemsColours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, HighContrast,
-                         testing::Values(kHighContrastBlack, kHighContrastWhite));
+                         testing::Values(lnb::testing::kHighContrastBlack,
+                                         lnb::testing::kHighContrastWhite));
 
 struct EntryRow {
     const char* text;  // typed first

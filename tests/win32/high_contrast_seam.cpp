@@ -8,6 +8,7 @@
 // when the user switches high contrast.
 #include <windows.h>
 
+#include "high_contrast_schemes.hpp"
 #include "system_colours.hpp"
 
 namespace lnb::win32 {
@@ -22,19 +23,34 @@ bool highContrastOn() {
 
 // Only asked while high contrast is on.
 COLORREF systemColour(int index) {
-    switch (index) {
-        case COLOR_GRAYTEXT:
-            return RGB(63, 242, 63);
-        case COLOR_HIGHLIGHT:
-            return RGB(26, 235, 255);
-        case COLOR_WINDOW:
-        case COLOR_HIGHLIGHTTEXT:
-        case COLOR_BTNFACE:
-        case COLOR_INFOBK:
-            return RGB(0, 0, 0);
-        default:  // texts and 3D lines
-            return RGB(255, 255, 255);
-    }
+    const auto& scheme = testing::kHighContrastBlack;
+    const design::Rgb colour = [&] {
+        switch (index) {
+            case COLOR_WINDOW:
+                return scheme.window;
+            case COLOR_GRAYTEXT:
+                return scheme.grayText;
+            case COLOR_HIGHLIGHT:
+                return scheme.highlight;
+            case COLOR_HIGHLIGHTTEXT:
+                return scheme.highlightText;
+            case COLOR_BTNFACE:
+                return scheme.face;
+            case COLOR_BTNSHADOW:
+                return scheme.shadow;
+            case COLOR_BTNHIGHLIGHT:
+                return scheme.light;
+            case COLOR_3DDKSHADOW:
+                return scheme.darkShadow;
+            case COLOR_INFOBK:
+                return scheme.infoBack;
+            case COLOR_INFOTEXT:
+                return scheme.infoText;
+            default:
+                return scheme.windowText;
+        }
+    }();
+    return RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF);
 }
 
 }  // namespace lnb::win32
