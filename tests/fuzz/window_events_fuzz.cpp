@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Random sequences of events on the window state: texts typed into any input
-// field and fields entered, with either separator. Never a crash, never an
-// exception out of a handler, never an infinite rectangle, a non-numeric text
+// Random sequences of events on the window, through the face the windows use
+// (so the view is made after each): texts typed into any input field and
+// fields entered, with either separator. Never a crash, never an exception
+// out of a handler or the view, never an infinite rectangle, a non-numeric text
 // changes nothing, and a status that calls the result current has a result
 // written by that very handler.
 #include <algorithm>
@@ -10,14 +11,23 @@
 #include <cstdint>
 #include <string>
 
-#include "frm_main_logic.hpp"
 #include "fuzz_check.hpp"
 #include "numeric_text.hpp"
+#include "presenter.hpp"
 
 namespace {
 
-using lnb::FrmMainLogic;
+using lnb::Presenter;
 using lnb::Rect;
+
+// Every character as wide as the font is high: widths without a window.
+class FixedPitch : public lnb::TextMeasure {
+  public:
+    double widthInTwips(std::string_view text, const lnb::design::Font& /*font*/,
+                        double pointSize) const override {
+        return static_cast<double>(text.size()) * pointSize * 20;
+    }
+};
 
 bool finite(const Rect& r) {
     return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
@@ -29,12 +39,13 @@ std::array<std::string, 3> results(const lnb::WindowState& state) {
 }
 
 // Types `text` into `field` and checks what the handler did.
-void type(FrmMainLogic& frm, lnb::Input field, std::string text) {
+void type(Presenter& window, lnb::Input field, const std::string& text) {
+    const auto& frm = window.logic();
     const auto before = frm.state().pictureRects();
     const auto resultsBefore = results(frm.state());
     const bool numeric = lnb::numeric_text::read(text, frm.decimalSeparator()).has_value();
     try {
-        frm.type(field, std::move(text));
+        window.type(field, text);
     } catch (...) {
         FUZZ_REQUIRE(false && "an exception left a handler");
     }
@@ -49,10 +60,15 @@ void type(FrmMainLogic& frm, lnb::Input field, std::string text) {
 }
 
 // Entering a field changes its selection only.
-void enter(FrmMainLogic& frm, lnb::Input field, int caret) {
+void enter(Presenter& window, lnb::Input field, int caret) {
+    const auto& frm = window.logic();
     const auto before = frm.state().pictureRects();
     const auto resultsBefore = results(frm.state());
-    frm.enter(field, caret);
+    try {
+        window.enter(field, caret, lnb::Entry::Keyboard);
+    } catch (...) {
+        FUZZ_REQUIRE(false && "an exception left a handler");
+    }
     FUZZ_REQUIRE(frm.state().pictureRects() == before);
     FUZZ_REQUIRE(results(frm.state()) == resultsBefore);
 }
@@ -65,14 +81,15 @@ void enter(FrmMainLogic& frm, lnb::Input field, int caret) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    FrmMainLogic frm(data[0] % 2 ? "," : ".");
-    frm.Form_Load();
+    const FixedPitch measure;
+    Presenter window(data[0] % 2 ? "," : ".", measure);
+    window.load();
     size_t at = 1;
     while (at < size) {
         const uint8_t event = data[at++];
         const auto field = lnb::kInputs[event % 3];
         if (event & 0x80) {
-            enter(frm, field, (event >> 2) & 0x1F);
+            enter(window, field, (event >> 2) & 0x1F);
             continue;
         }
         size_t length = 0;
@@ -80,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             length = data[at++];
             length = std::min(length, size - at);
         }
-        type(frm, field, std::string(reinterpret_cast<const char*>(data + at), length));
+        type(window, field, std::string(reinterpret_cast<const char*>(data + at), length));
         at += length;
     }
     return 0;
