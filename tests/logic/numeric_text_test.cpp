@@ -3,10 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data_tables.hpp"
+#include "numeric_text_table_generated.hpp"
 
 namespace nt = lnb::numeric_text;
 
@@ -117,6 +125,92 @@ TEST(WritingThenReading, RoundTripsAcrossMagnitudes) {
             if (std::fabs(value) >= std::numeric_limits<double>::min()) {
                 EXPECT_LE(std::fabs(*back - value), std::fabs(value) * 1e-14) << text;
             }
+        }
+    }
+}
+
+// The recorded table (tests/data/numeric_text.tsv): every text reads, and
+// every number is written, as it was recorded.
+struct Recorded {
+    std::string operation, separator, input, expected, bits;
+};
+
+std::string unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char kind = text[++i];
+        if (kind == 'x') {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += kind == 't' ? '\t' : kind == 'n' ? '\n' : kind == 'r' ? '\r' : kind;
+        }
+    }
+    return out;
+}
+
+double fromBits(const std::string& hex) {
+    return std::bit_cast<double>(static_cast<std::uint64_t>(std::stoull(hex, nullptr, 16)));
+}
+
+std::vector<Recorded> recorded(const std::string& operation) {
+    std::vector<Recorded> rows;
+    for (const auto& f : lnb::testing::detail::rowsOf(lnb::testing::kNumericTextTable)) {
+        if (f.at(0) != operation)
+            continue;
+        if (operation == "read")
+            rows.push_back(
+                {f.at(0), f.at(1), unescaped(f.at(2)), f.at(3), f.size() > 4 ? f.at(4) : ""});
+        else
+            rows.push_back({f.at(0), f.at(1), f.at(2), unescaped(f.at(3)), ""});
+    }
+    return rows;
+}
+
+const char* kindName(nt::TextKind kind) {
+    switch (kind) {
+        case nt::TextKind::Number:
+            return "number";
+        case nt::TextKind::Beginning:
+            return "beginning";
+        case nt::TextKind::NotANumber:
+            return "nan";
+        case nt::TextKind::OutOfRange:
+            return "range";
+    }
+    return "?";
+}
+
+TEST(RecordedTable, EveryTextReadsAsRecorded) {
+    const auto rows = recorded("read");
+    ASSERT_GT(rows.size(), 3000u);
+    for (const Recorded& row : rows) {
+        const nt::Classified read = nt::classify(row.input, row.separator);
+        EXPECT_EQ(kindName(read.kind), row.expected)
+            << '"' << row.input << "\" with '" << row.separator << "'";
+        if (read.kind == nt::TextKind::Number && row.expected == "number") {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value),
+                      std::bit_cast<std::uint64_t>(fromBits(row.bits)))
+                << '"' << row.input << "\" with '" << row.separator << "'";
+        }
+    }
+}
+
+TEST(RecordedTable, EveryNumberIsWrittenAsRecorded) {
+    for (const char* operation : {"write", "fixed1", "fixed2"}) {
+        const auto rows = recorded(operation);
+        ASSERT_GT(rows.size(), 500u) << operation;
+        for (const Recorded& row : rows) {
+            const double value = fromBits(row.input);
+            const std::string written =
+                operation[0] == 'w' ? nt::write(value, row.separator)
+                                    : nt::writeFixed(value, operation[5] - '0', row.separator);
+            EXPECT_EQ(written, row.expected)
+                << operation << ' ' << row.input << " with '" << row.separator << "'";
         }
     }
 }
