@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numeric_text.hpp"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -64,17 +68,31 @@ Scan scanUnsigned(std::string_view text, std::string_view separator) {
     return {TextKind::Number, separatorAt};
 }
 
-// Nothing when the digits are too large or too small for a double.
+// Whether a number's digits before any exponent hold anything but zeros.
+bool hasNonZeroDigit(std::string_view text) {
+    for (const char c : text) {
+        if (c == 'e' || c == 'E')
+            break;
+        if (c >= '1' && c <= '9')
+            return true;
+    }
+    return false;
+}
+
+// Nothing when the digits are too large or too small for a double: fast_float
+// reads those as infinity, or as zero, without saying so.
 std::optional<double> fromChars(std::string_view text) {
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = fast_float::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    if (value == 0.0 && hasNonZeroDigit(text))
         return std::nullopt;
     return value;
 }
 
 // Reads a checked unsigned number whose separator stands at `separatorAt`:
-// std::from_chars knows only ".", so any other separator is swapped for it.
+// the reading knows only ".", so any other separator is swapped for it.
 std::optional<double> readUnsigned(std::string_view text, std::size_t separatorAt,
                                    std::string_view separator) {
     if (separatorAt == kNoSeparator || separator == ".")
@@ -92,27 +110,43 @@ struct Decimal {
     int exponent;  // of the first digit
 };
 
-// |value| in scientific form with `precision` significant digits, rounded to
-// nearest, or with the fewest digits that read back as the value.
+// The significant digits and the exponent of a number as {fmt} writes it, in
+// either notation ("40", "0.3", "1.5e+20"), without leading or trailing zeros.
+Decimal decimalOf(std::string_view text) {
+    Decimal decimal{};
+    int integerDigits = 0;  // significant digits before the point
+    bool pointSeen = false;
+    std::size_t at = 0;
+    for (; at < text.size() && text[at] != 'e'; ++at) {
+        const char c = text[at];
+        if (c == '.') {
+            pointSeen = true;
+        } else if (isDigit(c) && (decimal.count > 0 || c != '0')) {
+            decimal.digits[static_cast<std::size_t>(decimal.count++)] = c;
+            integerDigits += pointSeen ? 0 : 1;
+        } else if (c == '0' && pointSeen) {
+            --integerDigits;  // a leading zero after the point
+        }
+    }
+    int exponent = 0;
+    if (at < text.size())
+        std::from_chars(text.data() + at + (text[at + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                        exponent);
+    decimal.exponent = integerDigits - 1 + exponent;
+    while (decimal.count > 1 && decimal.digits[static_cast<std::size_t>(decimal.count - 1)] == '0')
+        --decimal.count;
+    return decimal;
+}
+
+// |value| with `precision` significant digits, rounded to nearest, or with
+// the fewest digits that read back as the value.
 Decimal scientific(double magnitude, std::optional<int> precision) {
     std::array<char, 40> buffer;
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-    const auto end =
-        precision
-            ? std::to_chars(first, last, magnitude, std::chars_format::scientific, *precision - 1)
-                  .ptr
-            : std::to_chars(first, last, magnitude, std::chars_format::scientific).ptr;
-    Decimal decimal{};
-    const char* at = buffer.data();
-    for (; *at != 'e'; ++at)
-        if (isDigit(*at))
-            decimal.digits[static_cast<std::size_t>(decimal.count++)] = *at;
-    ++at;  // the 'e'
-    if (*at == '+')
-        ++at;
-    std::from_chars(at, end, decimal.exponent);
-    return decimal;
+    const char* const end =
+        precision ? fmt::format_to(buffer.data(), "{:.{}e}", magnitude, *precision - 1)
+                  : fmt::format_to(buffer.data(), "{}", magnitude);
+    return decimalOf(
+        std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
 bool fitsDoubleRange(const Decimal& decimal) {
@@ -163,14 +197,8 @@ void appendExponent(std::string& out, const Decimal& d, std::string_view separat
     out.push_back(d.digits[0]);
     if (d.count > 1)
         out.append(separator).append(d.digits.data() + 1, static_cast<std::size_t>(d.count - 1));
-    out.append(d.exponent < 0 ? "E-" : "E+");
-    const int power = std::abs(d.exponent);
-    if (power < 10)
-        out.push_back('0');
-    std::array<char, 4> powerDigits;
-    const auto end =
-        std::to_chars(powerDigits.data(), powerDigits.data() + powerDigits.size(), power).ptr;
-    out.append(powerDigits.data(), end);
+    fmt::format_to(std::back_inserter(out), "E{}{:02}", d.exponent < 0 ? '-' : '+',
+                   std::abs(d.exponent));
 }
 
 }  // namespace
@@ -232,12 +260,12 @@ std::string write(double value, std::string_view separator) {
 }
 
 std::string writeFixed(double value, int decimals, std::string_view separator) {
-    std::array<char, 64> buffer;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, decimals);
-    if (error != std::errc())
+    constexpr std::size_t kLongestFixed = 64;
+    std::array<char, kLongestFixed> buffer;
+    const auto written = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}f}", value, decimals);
+    if (written.size > kLongestFixed)
         return write(value, separator);  // too long for fixed notation
-    std::string text(buffer.data(), end);
+    std::string text(buffer.data(), written.out);
     if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, separator);
     return text;
