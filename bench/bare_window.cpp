@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "quit_after_first_paint.hpp"
+#include "qt/quit_after_first_paint.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

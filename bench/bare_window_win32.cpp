@@ -3,7 +3,7 @@
 // that shows text can do — a window of the same size with one label and one
 // edit control, with the program's manifest (common controls v6, per-monitor
 // DPI), ending once its first frame is painted.
-#include "floor_window_win32.hpp"
+#include "bench/floor_window_win32.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     return lnb::bench::runFloorWindow(instance, show, [instance](HWND window) {

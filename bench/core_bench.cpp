@@ -2,7 +2,7 @@
 // The core's keystroke path: one Change handler, recalculation included.
 #include <benchmark/benchmark.h>
 
-#include "frm_main_logic.hpp"
+#include "logic/frm_main_logic.hpp"
 
 namespace {
 

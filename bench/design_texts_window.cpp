@@ -10,9 +10,9 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-#include "quit_after_first_paint.hpp"
-#include "units.hpp"
-#include "window_design.hpp"
+#include "design/window_design.hpp"
+#include "qt/quit_after_first_paint.hpp"
+#include "qt/units.hpp"
 
 namespace {
 

@@ -5,10 +5,10 @@
 // manifest — what any Win32 program showing this design's words must do —
 // without frames, pictures, colours or logic. It ends once its first frame
 // is painted.
-#include "floor_window_win32.hpp"
-#include "units.hpp"
-#include "wide_text.hpp"
-#include "window_design.hpp"
+#include "bench/floor_window_win32.hpp"
+#include "design/window_design.hpp"
+#include "win32/units.hpp"
+#include "win32/wide_text.hpp"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 
-#include "frm_main.hpp"
+#include "qt/frm_main.hpp"
 
 namespace {
 

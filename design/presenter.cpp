@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "presenter.hpp"
+#include "design/presenter.hpp"
 
 #include <algorithm>
 
-#include "text_positions.hpp"
-#include "texts.hpp"
+#include "design/texts.hpp"
+#include "logic/text_positions.hpp"
 
 namespace lnb {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "frm_main_logic.hpp"
-#include "view.hpp"
+#include "design/view.hpp"
+#include "logic/frm_main_logic.hpp"
 
 namespace lnb {
 

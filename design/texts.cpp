@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "texts.hpp"
+#include "design/texts.hpp"
 
-#include "build_config.hpp"
-#include "numeric_text.hpp"
-#include "window_design.hpp"
+#include "design/build_config.hpp"
+#include "design/window_design.hpp"
+#include "logic/numeric_text.hpp"
 
 namespace lnb::texts {
 namespace {

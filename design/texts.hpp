@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "build_config.hpp"
-#include "status.hpp"
+#include "design/build_config.hpp"
+#include "logic/status.hpp"
 
 // Everything the windows say in words of their own, in Spanish. The captions
 // of the design's controls are in the design table.

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "window_design.hpp"
-#include "window_state.hpp"
+#include "design/window_design.hpp"
+#include "logic/window_state.hpp"
 
 // What the window shows after a handler, everything a user can see change,
 // decided here once: both windows only turn it into their units and paint it.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_design.hpp"
+#include "design/window_design.hpp"
 
-#include "build_config.hpp"
+#include "design/build_config.hpp"
 
 namespace lnb::design {
 

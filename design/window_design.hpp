@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "status.hpp"
-#include "window_state.hpp"
+#include "logic/status.hpp"
+#include "logic/window_state.hpp"
 
 // The design-time description of the main window, in twips as the design
 // gives them. No toolkit here: each window turns it into its own units in one

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc_failure.hpp"
+#include "logic/calc_failure.hpp"
 
 namespace lnb {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "checked_number.hpp"
+#include "logic/checked_number.hpp"
 
 #include <cmath>
 #include <string>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "calc_failure.hpp"
+#include "logic/calc_failure.hpp"
 
 namespace lnb {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dish_geometry.hpp"
+#include "logic/dish_geometry.hpp"
 
 namespace lnb::geometry {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window_state.hpp"
+#include "logic/window_state.hpp"
 
 // The rules that stretch and move the six pictures of the two dish drawings.
 // Each rule reads what earlier rules wrote and stops the handler on failure.

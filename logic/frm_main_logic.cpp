@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main_logic.hpp"
+#include "logic/frm_main_logic.hpp"
 
 #include <cassert>
 
-#include "dish_geometry.hpp"
-#include "numeric_text.hpp"
+#include "logic/dish_geometry.hpp"
+#include "logic/numeric_text.hpp"
 
 namespace lnb {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "calc_failure.hpp"
-#include "status.hpp"
-#include "window_state.hpp"
+#include "logic/calc_failure.hpp"
+#include "logic/status.hpp"
+#include "logic/window_state.hpp"
 
 namespace lnb {
 

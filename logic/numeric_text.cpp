@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numeric_text.hpp"
+#include "logic/numeric_text.hpp"
 
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>

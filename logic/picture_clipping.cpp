@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picture_clipping.hpp"
+#include "logic/picture_clipping.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "status.hpp"
+#include "logic/status.hpp"
 
 #include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <numbers>
 
-#include "numeric_text.hpp"
+#include "logic/numeric_text.hpp"
 
 namespace lnb {
 namespace {

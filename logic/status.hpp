@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "calc_failure.hpp"
-#include "window_state.hpp"
+#include "logic/calc_failure.hpp"
+#include "logic/window_state.hpp"
 
 namespace lnb {
 
@@ -61,8 +61,8 @@ struct Status {
 struct HandlerOutcome {
     std::optional<FailureKind> failure;
     bool failedDividing = false;  // the failure came in the quotient, f = D² / (16·p)
-    bool resultWritten = false;  // the result field took a new text before any failure
-    double result = 0.0;         // the result as written, when it was
+    bool resultWritten = false;   // the result field took a new text before any failure
+    double result = 0.0;          // the result as written, when it was
 };
 
 // The status after a handler, from the three input texts (in kInputs order).

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_positions.hpp"
+#include "logic/text_positions.hpp"
 
 namespace lnb::text_positions {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_state.hpp"
+#include "logic/window_state.hpp"
 
 #include <algorithm>
 #include <cmath>

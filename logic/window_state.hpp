@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "checked_number.hpp"
+#include "logic/checked_number.hpp"
 
 namespace lnb {
 

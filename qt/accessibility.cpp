@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "accessibility.hpp"
+#include "qt/accessibility.hpp"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "application.hpp"
+#include "qt/application.hpp"
 
 #include <QApplication>
 #include <QImage>
@@ -13,11 +13,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "build_config.hpp"
-#include "icon_xpm.h"
-#include "measurement.hpp"
-#include "quit_after_first_paint.hpp"
-#include "texts.hpp"
+#include "assets/icon_xpm.h"
+#include "design/build_config.hpp"
+#include "design/measurement.hpp"
+#include "design/texts.hpp"
+#include "qt/quit_after_first_paint.hpp"
 
 namespace lnb {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "diagram.hpp"
+#include "qt/diagram.hpp"
 
 #include <QPainter>
 #include <algorithm>
 #include <climits>
 
-#include "picture_clipping.hpp"
+#include "logic/picture_clipping.hpp"
 
 namespace lnb::diagram {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame.hpp"
+#include "qt/frame.hpp"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
-#include "units.hpp"
+#include "qt/units.hpp"
 
 namespace lnb {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main.hpp"
+#include "qt/frm_main.hpp"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,12 +10,12 @@
 #include <QPainter>
 #include <QRadioButton>
 
-#include "accessibility.hpp"
-#include "application.hpp"
-#include "frame.hpp"
-#include "input_field.hpp"
-#include "picture_clipping.hpp"
-#include "texts.hpp"
+#include "design/texts.hpp"
+#include "logic/picture_clipping.hpp"
+#include "qt/accessibility.hpp"
+#include "qt/application.hpp"
+#include "qt/frame.hpp"
+#include "qt/input_field.hpp"
 
 namespace lnb {
 namespace {

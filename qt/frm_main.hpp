@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <array>
 
-#include "diagram.hpp"
-#include "presenter.hpp"
-#include "units.hpp"
+#include "design/presenter.hpp"
+#include "qt/diagram.hpp"
+#include "qt/units.hpp"
 
 class QLabel;
 class QLineEdit;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "input_field.hpp"
+#include "qt/input_field.hpp"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,9 +9,9 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "numeric_text.hpp"
-#include "texts.hpp"
-#include "window_design.hpp"
+#include "design/texts.hpp"
+#include "design/window_design.hpp"
+#include "logic/numeric_text.hpp"
 
 namespace lnb {
 namespace {

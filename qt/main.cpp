@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <optional>
 
-#include "application.hpp"
-#include "frm_main.hpp"
+#include "qt/application.hpp"
+#include "qt/frm_main.hpp"
 
 int main(int argc, char* argv[]) {
     if (!lnb::findsGraphicalDisplay(argc, argv)) {

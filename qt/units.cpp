@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "units.hpp"
+#include "qt/units.hpp"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -10,9 +10,9 @@
 #include <map>
 #include <tuple>
 
-#include "presenter.hpp"
-#include "window_design.hpp"
-#include "window_state.hpp"
+#include "design/presenter.hpp"
+#include "design/window_design.hpp"
+#include "logic/window_state.hpp"
 
 // The one place where the design's twips, colours and fonts become Qt's.
 namespace lnb::units {

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "data_tables_generated.hpp"
-#include "window_state.hpp"
+#include "logic/window_state.hpp"
+#include "tests/data_tables_generated.hpp"
 
 namespace lnb::testing {
 
@@ -98,7 +98,7 @@ inline std::vector<AppearanceCheck> appearanceChecks() {
     std::vector<AppearanceCheck> checks;
     for (const auto& f : detail::rowsOf(kAppearanceTable)) {
         const bool ink = f.at(1) == "ink";
-        const auto kind = ink                  ? AppearanceCheck::Kind::Ink
+        const auto kind = ink                   ? AppearanceCheck::Kind::Ink
                           : f.at(1) == "unlike" ? AppearanceCheck::Kind::Unlike
                                                 : AppearanceCheck::Kind::Colour;
         checks.push_back({f.at(0), kind, std::stoi(f.at(2)), std::stoi(f.at(3)),

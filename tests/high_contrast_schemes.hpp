@@ -5,7 +5,7 @@
 // system gives their colours: what the core's view is checked against, and
 // what the tests' build of the Windows program answers with.
 
-#include "window_design.hpp"
+#include "design/window_design.hpp"
 
 namespace lnb::testing {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "accessibility.hpp"
+#include "win32/accessibility.hpp"
 
 #include <objbase.h>
 #include <oleacc.h>

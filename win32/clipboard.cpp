@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "clipboard.hpp"
+#include "win32/clipboard.hpp"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window_design.hpp"
+#include "design/window_design.hpp"
 
 // The child windows' control identifiers, by which the window and anything
 // that drives it from outside (the tests' probe) find them.

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main.hpp"
+#include "win32/frm_main.hpp"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "clipboard.hpp"
-#include "control_ids.hpp"
-#include "measurement.hpp"
-#include "picture_clipping.hpp"
-#include "system_colours.hpp"
-#include "texts.hpp"
-#include "wide_text.hpp"
+#include "design/measurement.hpp"
+#include "design/texts.hpp"
+#include "logic/picture_clipping.hpp"
+#include "win32/clipboard.hpp"
+#include "win32/control_ids.hpp"
+#include "win32/system_colours.hpp"
+#include "win32/wide_text.hpp"
 
 namespace lnb::win32 {
 namespace {

@@ -6,11 +6,11 @@
 #include <array>
 #include <string>
 
-#include "accessibility.hpp"
-#include "input_field.hpp"
-#include "painter.hpp"
-#include "presenter.hpp"
-#include "units.hpp"
+#include "design/presenter.hpp"
+#include "win32/accessibility.hpp"
+#include "win32/input_field.hpp"
+#include "win32/painter.hpp"
+#include "win32/units.hpp"
 
 namespace lnb::win32 {
 

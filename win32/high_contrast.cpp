@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <windows.h>
 
-#include "system_colours.hpp"
+#include "win32/system_colours.hpp"
 
 namespace lnb::win32 {
 

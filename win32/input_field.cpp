@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "input_field.hpp"
+#include "win32/input_field.hpp"
 
 #include <commctrl.h>
 
-#include "clipboard.hpp"
-#include "numeric_text.hpp"
-#include "wide_text.hpp"
-#include "window_design.hpp"
+#include "design/window_design.hpp"
+#include "logic/numeric_text.hpp"
+#include "win32/clipboard.hpp"
+#include "win32/wide_text.hpp"
 
 namespace lnb::win32 {
 namespace {

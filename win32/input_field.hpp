@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "window_state.hpp"
+#include "logic/window_state.hpp"
 
 namespace lnb::win32 {
 

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "frm_main.hpp"
-#include "texts.hpp"
-#include "wide_text.hpp"
+#include "design/texts.hpp"
+#include "win32/frm_main.hpp"
+#include "win32/wide_text.hpp"
 
 namespace {
 

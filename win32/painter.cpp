@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "painter.hpp"
+#include "win32/painter.hpp"
 
 #include <algorithm>
 
-#include "wide_text.hpp"
+#include "win32/wide_text.hpp"
 
 namespace lnb::win32 {
 namespace {

@@ -7,10 +7,10 @@
 #include <map>
 #include <vector>
 
-#include "gdi.hpp"
-#include "picture_clipping.hpp"
-#include "units.hpp"
-#include "view.hpp"
+#include "design/view.hpp"
+#include "logic/picture_clipping.hpp"
+#include "win32/gdi.hpp"
+#include "win32/units.hpp"
 
 namespace lnb::win32 {
 

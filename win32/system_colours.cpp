@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "system_colours.hpp"
+#include "win32/system_colours.hpp"
 
 namespace lnb::win32 {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "window_design.hpp"
+#include "design/window_design.hpp"
 
 namespace lnb::win32 {
 

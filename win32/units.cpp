@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "units.hpp"
+#include "win32/units.hpp"
 
 #include <cmath>
 
-#include "wide_text.hpp"
+#include "win32/wide_text.hpp"
 
 namespace lnb::win32::units {
 namespace {

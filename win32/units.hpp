@@ -6,9 +6,9 @@
 #include <map>
 #include <tuple>
 
-#include "gdi.hpp"
-#include "presenter.hpp"
-#include "window_design.hpp"
+#include "design/presenter.hpp"
+#include "design/window_design.hpp"
+#include "win32/gdi.hpp"
 
 // The one place where the design's twips, colours and fonts become Windows'.
 // Twips become pixels at the monitor's DPI: 15 twips a pixel at 96 DPI.

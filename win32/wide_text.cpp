@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wide_text.hpp"
+#include "win32/wide_text.hpp"
 
 #include <windows.h>
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "fuzz_check.hpp"
-#include "numeric_text.hpp"
+#include "logic/numeric_text.hpp"
+#include "tests/fuzz/fuzz_check.hpp"
 
 namespace nt = lnb::numeric_text;
 

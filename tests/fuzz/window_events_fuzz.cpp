@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz_check.hpp"
-#include "numeric_text.hpp"
-#include "presenter.hpp"
+#include "design/presenter.hpp"
+#include "logic/numeric_text.hpp"
+#include "tests/fuzz/fuzz_check.hpp"
 
 namespace {
 

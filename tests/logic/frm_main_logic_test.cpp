@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_main_logic.hpp"
+#include "logic/frm_main_logic.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "dish_geometry.hpp"
+#include "logic/dish_geometry.hpp"
 
 using lnb::FailureKind;
 using lnb::FrmMainLogic;

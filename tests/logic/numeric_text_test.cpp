@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numeric_text.hpp"
+#include "logic/numeric_text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "data_tables.hpp"
-#include "numeric_text_table_generated.hpp"
+#include "tests/data_tables.hpp"
+#include "tests/numeric_text_table_generated.hpp"
 
 namespace nt = lnb::numeric_text;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a stretched picture meets the screen, at any figure.
-#include "picture_clipping.hpp"
+#include "logic/picture_clipping.hpp"
 
 #include <gtest/gtest.h>
 
@@ -90,20 +90,19 @@ class RepaintArea : public testing::TestWithParam<RepaintRow> {};
 
 TEST_P(RepaintArea, CoversThePictureAndItsSmoothedEdgeInTheWindow) {
     const RepaintRow& row = GetParam();
-    EXPECT_EQ(lnb::clipping::repaintArea(row.left, row.top, row.width, row.height,
-                                         {0, 0, 805, 643}),
-              row.area);
+    EXPECT_EQ(
+        lnb::clipping::repaintArea(row.left, row.top, row.width, row.height, {0, 0, 805, 643}),
+        row.area);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RepaintArea,
-    testing::Values(RepaintRow{"the front dish", 376, 168, 320, 320, PixelRect{375, 167, 697, 489}},
-                    RepaintRow{"on half pixels", 523.5, 315.5, 25, 25,
-                               PixelRect{522, 314, 550, 342}},
-                    RepaintRow{"larger than the window", -1e12, -5, 2e12, 1e30,
-                               PixelRect{0, 0, 805, 643}},
-                    RepaintRow{"outside it", 900, 10, 20, 20, std::nullopt},
-                    RepaintRow{"no width", 100, 100, 0, 50, std::nullopt},
-                    RepaintRow{"negative width", 100, 100, -15, 50, std::nullopt}));
+    testing::Values(
+        RepaintRow{"the front dish", 376, 168, 320, 320, PixelRect{375, 167, 697, 489}},
+        RepaintRow{"on half pixels", 523.5, 315.5, 25, 25, PixelRect{522, 314, 550, 342}},
+        RepaintRow{"larger than the window", -1e12, -5, 2e12, 1e30, PixelRect{0, 0, 805, 643}},
+        RepaintRow{"outside it", 900, 10, 20, 20, std::nullopt},
+        RepaintRow{"no width", 100, 100, 0, 50, std::nullopt},
+        RepaintRow{"negative width", 100, 100, -15, 50, std::nullopt}));
 
 }  // namespace

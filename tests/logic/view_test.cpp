@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "data_tables.hpp"
-#include "high_contrast_schemes.hpp"
-#include "presenter.hpp"
+#include "design/presenter.hpp"
+#include "tests/data_tables.hpp"
+#include "tests/high_contrast_schemes.hpp"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "build_config.hpp"
-#include "data_tables.hpp"
-#include "window_test_support.hpp"
+#include "design/build_config.hpp"
+#include "tests/data_tables.hpp"
+#include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
 

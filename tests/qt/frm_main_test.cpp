@@ -3,8 +3,8 @@
 #include <QRadioButton>
 #include <sstream>
 
-#include "data_tables.hpp"
-#include "window_test_support.hpp"
+#include "tests/data_tables.hpp"
+#include "tests/qt/window_test_support.hpp"
 
 using lnb::FrmMain;
 

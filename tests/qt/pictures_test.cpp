@@ -3,7 +3,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "window_test_support.hpp"
+#include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
 

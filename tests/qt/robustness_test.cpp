@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 
-#include "window_test_support.hpp"
+#include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
 

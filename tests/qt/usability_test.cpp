@@ -9,7 +9,7 @@
 #include <QPaintEvent>
 #include <QRadioButton>
 
-#include "window_test_support.hpp"
+#include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
 

@@ -14,8 +14,8 @@
 #include <QTest>
 #include <memory>
 
-#include "application.hpp"
-#include "frm_main.hpp"
+#include "qt/application.hpp"
+#include "qt/frm_main.hpp"
 
 namespace lnb::testing {
 

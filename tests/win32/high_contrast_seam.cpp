@@ -8,8 +8,8 @@
 // when the user switches high contrast.
 #include <windows.h>
 
-#include "high_contrast_schemes.hpp"
-#include "system_colours.hpp"
+#include "tests/high_contrast_schemes.hpp"
+#include "win32/system_colours.hpp"
 
 namespace lnb::win32 {
 

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "control_ids.hpp"
-#include "wide_text.hpp"
+#include "win32/control_ids.hpp"
+#include "win32/wide_text.hpp"
 
 namespace {
 
