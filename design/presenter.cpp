@@ -73,7 +73,7 @@ Presenter::Presenter(std::string decimalSeparator, const TextMeasure& measure)
     for (std::size_t i = 0; i < view_.picturesBottomUp.size(); ++i) {
         const PictureId id = design::kPicturesTopDown[view_.picturesBottomUp.size() - 1 - i];
         const Picture& picture = state.picture(id);
-        view_.picturesBottomUp[i] = {id, picture.name(), picture.rect(), picture.rect()};
+        view_.picturesBottomUp[i] = {id, design::pictureName(id), picture.rect(), picture.rect()};
     }
     show();
 }

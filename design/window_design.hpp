@@ -191,6 +191,14 @@ inline constexpr std::array<PictureId, 6> kPicturesTopDown{
     PictureId::imgPalo1,  PictureId::imgPalo2, PictureId::imgLnb2,
     PictureId::imgPlato2, PictureId::imgLnb1,  PictureId::imgPlato1};
 
+// The six pictures' names by PictureId, which are also their drawings'
+// (assets/NAME.svg).
+inline constexpr std::array<std::string_view, 6> kPictureNames{
+    "imgPlato1", "imgLnb1", "imgPalo1", "imgPlato2", "imgLnb2", "imgPalo2"};
+constexpr std::string_view pictureName(PictureId id) {
+    return kPictureNames[static_cast<std::size_t>(id)];
+}
+
 // The input field the user types each figure into, and the control whose
 // caption names it ("Vertical", "Horizontal", "Profundidad").
 Id fieldOf(Input input);

@@ -2,15 +2,8 @@
 #include "logic/checked_number.hpp"
 
 #include <cmath>
-#include <string>
 
 namespace lnb {
-
-double Checked::require(std::string_view field) const {
-    if (failure_)
-        throw CalcFailure(*failure_, std::string(field));
-    return value_;
-}
 
 // Keeps an operand's earlier failure; otherwise a non-finite result is a new
 // one: infinity is an overflow, NaN an invalid operation.

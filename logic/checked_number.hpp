@@ -2,9 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
-#include "logic/calc_failure.hpp"
+#include "logic/failure.hpp"
 
 namespace lnb {
 
@@ -17,10 +16,6 @@ class Checked {
 
     double value() const { return value_; }
     const std::optional<FailureKind>& failure() const { return failure_; }
-
-    // The value of a complete expression, or the failure it raised, reported
-    // against the property it was about to be written to.
-    double require(std::string_view field) const;
 
     friend Checked operator+(Checked a, Checked b);
     friend Checked operator-(Checked a, Checked b);

@@ -9,8 +9,6 @@
 namespace lnb {
 namespace {
 
-constexpr char kResultField[] = "txtDistancia.Text";
-
 // Entering a field selects from wherever the caret stands to the end.
 void selectToEnd(TextField& field) {
     field.SelLength = characterCount(field.Text);
@@ -25,40 +23,20 @@ void FrmMainLogic::Form_Load() {
     run(&FrmMainLogic::loadSteps);
 }
 
-void FrmMainLogic::txtHorizontal_Change() {
-    run(&FrmMainLogic::horizontalChange);
-}
-void FrmMainLogic::txtVertical_Change() {
-    run(&FrmMainLogic::verticalChange);
-}
-void FrmMainLogic::txtProfundidad_Change() {
-    run(&FrmMainLogic::depthChange);
-}
-
-void FrmMainLogic::txtHorizontal_GotFocus() {
-    selectToEnd(txtHorizontal);
-}
-void FrmMainLogic::txtVertical_GotFocus() {
-    selectToEnd(txtVertical);
-}
-void FrmMainLogic::txtProfundidad_GotFocus() {
-    selectToEnd(txtProfundidad);
-}
-
 void FrmMainLogic::type(Input input, std::string text) {
-    this->input(input).Text = std::move(text);
+    state_.input(input).Text = std::move(text);
     switch (input) {
         case Input::Vertical:
-            return txtVertical_Change();
+            return run(&FrmMainLogic::txtVertical_Change);
         case Input::Horizontal:
-            return txtHorizontal_Change();
+            return run(&FrmMainLogic::txtHorizontal_Change);
         case Input::Depth:
-            return txtProfundidad_Change();
+            return run(&FrmMainLogic::txtProfundidad_Change);
     }
 }
 
 void FrmMainLogic::enter(Input input, int caret) {
-    this->input(input).SelStart = caret;
+    state_.input(input).SelStart = caret;
     switch (input) {
         case Input::Vertical:
             return txtVertical_GotFocus();
@@ -71,74 +49,72 @@ void FrmMainLogic::enter(Input input, int caret) {
 
 // A failure ends the handler at the failing step; the steps taken stay, and
 // the status tells why the result does not follow the figures.
-void FrmMainLogic::run(void (FrmMainLogic::*steps)()) {
+void FrmMainLogic::run(Handler handler) {
     failure_.reset();
     resultWritten_ = false;
-    try {
-        (this->*steps)();
-    } catch (const CalcFailure& failure) {
-        failure_ = failure;
-    }
-    const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind()) : std::nullopt,
-                                 failure_ && failure_->field() == kResultField, resultWritten_,
-                                 resultWritten_ ? read(txtDistancia) : 0.0};
-    status_ = evaluateStatus({txtVertical.Text, txtHorizontal.Text, txtProfundidad.Text},
-                             separator_, outcome);
+    (this->*handler)();
+    const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind) : std::nullopt,
+                                 failure_ && failure_->field == FailedField::txtDistancia,
+                                 resultWritten_, resultWritten_ ? read(state_.txtDistancia) : 0.0};
+    status_ = evaluateStatus(
+        {state_.txtVertical.Text, state_.txtHorizontal.Text, state_.txtProfundidad.Text},
+        separator_, outcome);
 }
 
-void FrmMainLogic::loadSteps() {
-    Escala = 60;
-    geometry::initialCollapse(*this);
-    Option1.Value = true;
-    Option2.Value = false;
+bool FrmMainLogic::loadSteps() {
+    state_.Escala = 60;
+    if (!geometry::initialCollapse(state_, failure_))
+        return false;
+    state_.Option1.Value = true;
+    state_.Option2.Value = false;
     // Draw and compute the example figures before the window is first shown.
-    horizontalChange();
-    verticalChange();
-    depthChange();
+    return txtHorizontal_Change() && txtVertical_Change() && txtProfundidad_Change();
 }
 
 // Each Change handler: a text that is no number changes nothing; a number
 // moves that field's part of the drawing, then everything is recomputed.
-void FrmMainLogic::horizontalChange() {
-    const auto H = measure(txtHorizontal);
-    if (!H)
-        return;
-    geometry::horizontalGroup(*this, *H);
-    CalcularDistancia();
+bool FrmMainLogic::txtHorizontal_Change() {
+    const auto H = measure(state_.txtHorizontal);
+    return !H || (geometry::horizontalGroup(state_, *H, failure_) && CalcularDistancia());
 }
 
-void FrmMainLogic::verticalChange() {
-    const auto V = measure(txtVertical);
-    if (!V)
-        return;
-    geometry::verticalGroup(*this, *V);
-    CalcularDistancia();
+bool FrmMainLogic::txtVertical_Change() {
+    const auto V = measure(state_.txtVertical);
+    return !V || (geometry::verticalGroup(state_, *V, failure_) && CalcularDistancia());
 }
 
-void FrmMainLogic::depthChange() {
-    const auto p = measure(txtProfundidad);
-    if (!p)
-        return;
-    geometry::depthGroup(*this, *p);
-    CalcularDistancia();
+bool FrmMainLogic::txtProfundidad_Change() {
+    const auto p = measure(state_.txtProfundidad);
+    return !p || (geometry::depthGroup(state_, *p, failure_) && CalcularDistancia());
+}
+
+void FrmMainLogic::txtHorizontal_GotFocus() {
+    selectToEnd(state_.txtHorizontal);
+}
+void FrmMainLogic::txtVertical_GotFocus() {
+    selectToEnd(state_.txtVertical);
+}
+void FrmMainLogic::txtProfundidad_GotFocus() {
+    selectToEnd(state_.txtProfundidad);
 }
 
 // The focal distance f = D² / (16·p). Each step goes through the text of its
 // field, so the next step carries the rounding of what the user would read.
-void FrmMainLogic::CalcularDistancia() {
-    const auto V = measure(txtVertical);
-    const auto H = measure(txtHorizontal);
-    const auto p = measure(txtProfundidad);
+bool FrmMainLogic::CalcularDistancia() {
+    const auto V = measure(state_.txtVertical);
+    const auto H = measure(state_.txtHorizontal);
+    const auto p = measure(state_.txtProfundidad);
     if (!V || !H || !p)
-        return;
+        return true;
 
     const Checked meanDiameter = (Checked(*H) + *V) / 2;
-    const double D = meanDiameter.require("txtMedDiametro.Text");
-    write(txtMedDiametro, "txtMedDiametro.Text", Checked(D) * D);
-    write(txtMedProfundidad, "txtMedProfundidad.Text", Checked(*p) * 16);
-    write(txtDistancia, kResultField, Checked(read(txtMedDiametro)) / read(txtMedProfundidad));
+    if (!write(state_.txtMedDiametro, FailedField::txtMedDiametro, meanDiameter * meanDiameter) ||
+        !write(state_.txtMedProfundidad, FailedField::txtMedProfundidad, Checked(*p) * 16) ||
+        !write(state_.txtDistancia, FailedField::txtDistancia,
+               Checked(read(state_.txtMedDiametro)) / read(state_.txtMedProfundidad)))
+        return false;
     resultWritten_ = true;
-    geometry::focalPlacement(*this, read(txtDistancia));
+    return geometry::focalPlacement(state_, read(state_.txtDistancia), failure_);
 }
 
 std::optional<double> FrmMainLogic::measure(const TextField& field) const {
@@ -153,8 +129,14 @@ double FrmMainLogic::read(const TextField& field) const {
     return value.value_or(0.0);
 }
 
-void FrmMainLogic::write(TextField& field, const char* name, const Checked& expression) {
-    field.Text = numeric_text::write(expression.require(name), separator_);
+// A failed expression is recorded, and the field keeps its text.
+bool FrmMainLogic::write(TextField& field, FailedField name, const Checked& expression) {
+    if (expression.failure()) {
+        failure_ = Failure{*expression.failure(), name};
+        return false;
+    }
+    field.Text = numeric_text::write(expression.value(), separator_);
+    return true;
 }
 
 }  // namespace lnb

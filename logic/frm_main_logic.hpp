@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "logic/calc_failure.hpp"
+#include "logic/failure.hpp"
 #include "logic/status.hpp"
 #include "logic/window_state.hpp"
 
@@ -14,9 +13,9 @@ namespace lnb {
 // handlers of its events. The window tells it what the user did (a field's
 // new text, a field entered); the state is read from outside and written
 // only by the handlers. A handler that meets a failure stops at that step and
-// leaves the steps it had taken in place; no failure leaves a handler. After
-// every handler status() says whether the result follows the figures.
-class FrmMainLogic : private WindowState {
+// leaves the steps it had taken in place; failure() says why. After every
+// handler status() says whether the result follows the figures.
+class FrmMainLogic {
   public:
     // The decimal separator of the user's locale, used for every figure.
     explicit FrmMainLogic(std::string decimalSeparator = ".");
@@ -29,36 +28,36 @@ class FrmMainLogic : private WindowState {
     // The user entered a field with the caret at `caret` (in characters).
     void enter(Input input, int caret);
 
-    const WindowState& state() const { return *this; }
+    const WindowState& state() const { return state_; }
     const Status& status() const { return status_; }
     // The failure that stopped the last Change handler (or Load), if any.
-    const std::optional<CalcFailure>& failure() const { return failure_; }
+    const Outcome& failure() const { return failure_; }
 
   private:
-    void txtHorizontal_Change();
-    void txtVertical_Change();
-    void txtProfundidad_Change();
+    using Handler = bool (FrmMainLogic::*)();
+
+    // Each returns false where a step failed.
+    bool loadSteps();
+    bool txtHorizontal_Change();
+    bool txtVertical_Change();
+    bool txtProfundidad_Change();
+    bool CalcularDistancia();
     void txtHorizontal_GotFocus();
     void txtVertical_GotFocus();
     void txtProfundidad_GotFocus();
 
-    // The handlers' steps: they stop at a failure by throwing CalcFailure,
-    // which run() catches.
-    void loadSteps();
-    void horizontalChange();
-    void verticalChange();
-    void depthChange();
-    void run(void (FrmMainLogic::*steps)());
-    void CalcularDistancia();
+    // Runs an event's handler afresh, then works out the status.
+    void run(Handler handler);
 
     // The figure in an input field, or nothing when its text is no number.
     std::optional<double> measure(const TextField& field) const;
     double read(const TextField& field) const;
-    void write(TextField& field, const char* name, const Checked& expression);
+    bool write(TextField& field, FailedField name, const Checked& expression);
 
+    WindowState state_;
     std::string separator_;
     Status status_;
-    std::optional<CalcFailure> failure_;
+    Outcome failure_;
     bool resultWritten_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
-#include <stdexcept>
 
 namespace lnb::numeric_text {
 namespace {
@@ -245,7 +244,7 @@ bool isNumeric(std::string_view text, std::string_view separator) {
 
 std::string write(double value, std::string_view separator) {
     if (!std::isfinite(value))
-        throw std::domain_error("only finite numbers are written");
+        return {};
     if (value == 0.0)
         return "0";  // also -0: a result never reads "-0"
     const Decimal decimal = significantDigits(std::fabs(value));

@@ -43,7 +43,8 @@ std::string_view trimPasted(std::string_view text);
 
 // At most 15 significant digits, no trailing zeros, no grouping; exponent form
 // ("1,5E+20", "1E-05") below 1e-4 and from 1e15 on. Zero is written "0".
-// Only finite values can be written (std::domain_error otherwise).
+// Only a finite value has a text: any other gives an empty one, which no
+// reading takes for a number.
 std::string write(double value, std::string_view separator);
 
 // A figure for reading, not for reading back: `decimals` digits after the

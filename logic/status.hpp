@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "logic/calc_failure.hpp"
+#include "logic/failure.hpp"
 #include "logic/window_state.hpp"
 
 namespace lnb {

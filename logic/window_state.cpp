@@ -7,15 +7,18 @@
 
 namespace lnb {
 
-// The name is only spelled out for a failure: writes are the hot path.
-PictureProperty& PictureProperty::operator=(const Checked& expression) {
-    if (expression.failure())
-        throw CalcFailure(*expression.failure(), name());
+bool PictureProperty::set(const Checked& expression, Outcome& failure) {
+    if (expression.failure()) {
+        failure = Failure{*expression.failure(), FailedField::Picture};
+        return false;
+    }
     const auto rounded = static_cast<float>(expression.value());
-    if (!std::isfinite(rounded))
-        throw CalcFailure(FailureKind::Overflow, name());
+    if (!std::isfinite(rounded)) {
+        failure = Failure{FailureKind::Overflow, FailedField::Picture};
+        return false;
+    }
     value_ = rounded;
-    return *this;
+    return true;
 }
 
 int characterCount(std::string_view text) {
@@ -48,10 +51,6 @@ const TextField& WindowState::input(Input which) const {
 
 TextField& WindowState::input(Input which) {
     return const_cast<TextField&>(std::as_const(*this).input(which));
-}
-
-std::string PictureProperty::name() const {
-    return std::string(picture_) + "." + property_;
 }
 
 }  // namespace lnb

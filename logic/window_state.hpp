@@ -30,30 +30,20 @@ struct OptionButton {
 };
 
 // One single-precision picture property (Left, Top, Width or Height), in twips.
-// Expressions read it exactly; a write rounds the result to single precision
-// and is refused, as an overflow, when the value does not fit.
+// Expressions read it exactly; a write rounds the result to single precision.
 class PictureProperty {
   public:
-    PictureProperty(const char* picture, const char* property, float value)
-        : picture_(picture), property_(property), value_(value) {}
+    explicit PictureProperty(float value) : value_(value) {}
 
     float value() const { return value_; }
     operator Checked() const { return value_; }  // NOLINT: properties read into expressions
 
-    PictureProperty(const PictureProperty&) = default;
-    // Copies the value only; the property keeps its own name.
-    PictureProperty& operator=(const PictureProperty& other) {
-        return *this = Checked(other.value_);
-    }
-    // Checks the complete expression, then stores it.
-    PictureProperty& operator=(const Checked& expression);
-
-    std::string name() const;
-    const char* pictureName() const { return picture_; }
+    // Stores a complete expression. One that failed, or whose value does not
+    // fit a single-precision property (which refuses it), is recorded in
+    // `failure` instead: the property keeps its value and false comes back.
+    [[nodiscard]] bool set(const Checked& expression, Outcome& failure);
 
   private:
-    const char* picture_;
-    const char* property_;
     float value_;
 };
 
@@ -63,14 +53,10 @@ struct Rect {
 };
 
 struct Picture {
-    Picture(const char* name, Rect design)
-        : Left(name, "Left", design.left),
-          Top(name, "Top", design.top),
-          Width(name, "Width", design.width),
-          Height(name, "Height", design.height) {}
+    explicit Picture(Rect design)
+        : Left(design.left), Top(design.top), Width(design.width), Height(design.height) {}
 
     Rect rect() const { return {Left.value(), Top.value(), Width.value(), Height.value()}; }
-    const char* name() const { return Left.pictureName(); }
 
     PictureProperty Left, Top, Width, Height;
 };
@@ -93,12 +79,12 @@ struct WindowState {
     OptionButton Option1;
     OptionButton Option2;
 
-    Picture imgPlato1{"imgPlato1", {240, 2520, 1170, 6135}};
-    Picture imgLnb1{"imgLnb1", {3000, 5400, 375, 375}};
-    Picture imgPalo1{"imgPalo1", {1320, 5760, 1920, 2850}};
-    Picture imgPlato2{"imgPlato2", {5640, 2760, 4860, 4875}};
-    Picture imgLnb2{"imgLnb2", {7800, 4920, 375, 375}};
-    Picture imgPalo2{"imgPalo2", {7800, 5280, 300, 2340}};
+    Picture imgPlato1{{240, 2520, 1170, 6135}};
+    Picture imgLnb1{{3000, 5400, 375, 375}};
+    Picture imgPalo1{{1320, 5760, 1920, 2850}};
+    Picture imgPlato2{{5640, 2760, 4860, 4875}};
+    Picture imgLnb2{{7800, 4920, 375, 375}};
+    Picture imgPalo2{{7800, 5280, 300, 2340}};
 
     std::int16_t Escala = 0;  // twips per unit of measurement
 
