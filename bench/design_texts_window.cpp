@@ -29,9 +29,10 @@ int pixels(int twips) {
     return qRound(lnb::units::toPixels(twips));
 }
 
-// The texts the window shows at start-up in its text fields.
-QString textOf(lnb::design::Id id) {
-    switch (id) {
+// The words the window shows at start-up: the figures in the text fields,
+// the line under the result, the captions.
+QString textOf(const lnb::design::Control& control) {
+    switch (control.id) {
         case lnb::design::Id::txtVertical:
         case lnb::design::Id::txtHorizontal:
             return QStringLiteral("80");
@@ -39,8 +40,10 @@ QString textOf(lnb::design::Id id) {
             return QStringLiteral("10");
         case lnb::design::Id::txtDistancia:
             return QStringLiteral("40");
+        case lnb::design::Id::lblAviso:
+            return QString::fromUtf8("Relación f/D: 0.50");
         default:
-            return {};
+            return QString::fromUtf8(control.caption.data(), qsizetype(control.caption.size()));
     }
 }
 
@@ -58,20 +61,13 @@ int main(int argc, char* argv[]) {
         const lnb::design::Place place = lnb::design::placeInWindow(control);
         QWidget* shown = nullptr;
         if (control.kind == lnb::design::Kind::TextField)
-            shown = new QLineEdit(textOf(control.id), &window);
+            shown = new QLineEdit(textOf(control), &window);
         else
-            shown = new QLabel(
-                QString::fromUtf8(control.caption.data(), qsizetype(control.caption.size())),
-                &window);
+            shown = new QLabel(textOf(control), &window);
         shown->setFont(fontOf(control.font));
         shown->setGeometry(pixels(place.left), pixels(place.top), pixels(control.width),
                            pixels(control.height));
     }
-    const lnb::design::Control& status = lnb::design::kStatusLine;
-    auto* line = new QLabel(QString::fromUtf8("Relación f/D: 0.50"), &window);
-    line->setFont(fontOf(status.font));
-    line->setGeometry(pixels(status.left), pixels(status.top), pixels(status.width),
-                      pixels(status.height));
     lnb::QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);
     window.show();

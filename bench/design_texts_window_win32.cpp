@@ -14,9 +14,10 @@ namespace {
 
 using namespace lnb;
 
-// The texts the window shows at start-up in its text fields.
-const wchar_t* textOf(design::Id id) {
-    switch (id) {
+// The words the window shows at start-up: the figures in the text fields,
+// the line under the result, the captions.
+std::wstring textOf(const design::Control& control) {
+    switch (control.id) {
         case design::Id::txtVertical:
         case design::Id::txtHorizontal:
             return L"80";
@@ -24,8 +25,10 @@ const wchar_t* textOf(design::Id id) {
             return L"10";
         case design::Id::txtDistancia:
             return L"40";
+        case design::Id::lblAviso:
+            return L"Relaci\u00f3n f/D: 0.50";
         default:
-            return L"";
+            return win32::widen(control.caption);
     }
 }
 
@@ -35,23 +38,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const UINT dpi = USER_DEFAULT_SCREEN_DPI;
     const win32::units::Fonts fonts(dpi);
     return bench::runFloorWindow(instance, show, [&](HWND window) {
-        auto add = [&](const design::Control& control, const wchar_t* text, bool edit) {
-            const RECT place = win32::units::toPixels(control, dpi);
-            HWND child = CreateWindowExW(edit ? WS_EX_CLIENTEDGE : 0, edit ? WC_EDITW : WC_STATICW,
-                                         text, WS_CHILD | WS_VISIBLE, place.left, place.top,
-                                         place.right - place.left, place.bottom - place.top, window,
-                                         nullptr, instance, nullptr);
-            const double size = control.font.pointSize > 0 ? control.font.pointSize
-                                                           : design::kFrmMain.font.pointSize;
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(control.font, size)),
-                         FALSE);
-        };
         for (const design::Control& control : design::kControls) {
             if (control.flags & design::kHidden)
                 continue;
             const bool edit = control.kind == design::Kind::TextField;
-            add(control, edit ? textOf(control.id) : win32::widen(control.caption).c_str(), edit);
+            const RECT place = win32::units::toPixels(control, dpi);
+            HWND child = CreateWindowExW(
+                edit ? WS_EX_CLIENTEDGE : 0, edit ? WC_EDITW : WC_STATICW, textOf(control).c_str(),
+                WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
+                place.bottom - place.top, window, nullptr, instance, nullptr);
+            const double size = control.font.pointSize > 0 ? control.font.pointSize
+                                                           : design::kFrmMain.font.pointSize;
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(control.font, size)),
+                         FALSE);
         }
-        add(design::kStatusLine, L"Relaci\u00f3n f/D: 0.50", false);
     });
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "design/texts.hpp"
 #include "design/view.hpp"
 #include "logic/frm_main_logic.hpp"
 
@@ -23,7 +25,9 @@ class TextMeasure {
 enum class Entry { Keyboard, Click };
 
 // The core's face to a window: the window says what the user did, the
-// presenter runs the handler and gives the view to show.
+// presenter runs the handler and gives the view to show. It also decides
+// what a paste or the keypad's decimal key puts into a field; the window
+// applies that, and reports the field's new text as for any change.
 class Presenter {
   public:
     // `measure` must outlive the presenter.
@@ -38,11 +42,25 @@ class Presenter {
     // for the design's own.
     const View& setHighContrast(std::optional<design::SystemColours> colours);
 
+    // `pasted` (a paste, or text dropped) over the selection [start, start +
+    // length) of a field (UTF-16 units): without the line breaks and tabs
+    // around it (a spreadsheet cell or a terminal line copied whole), and no
+    // more of it than the field takes.
+    Insertion paste(Input input, int start, int length, std::string_view pasted) const;
+    // The keypad's decimal key over the selection: the locale's separator,
+    // whatever the keyboard layout puts on the key, as spreadsheets do.
+    Insertion keypadDecimal(Input input, int start, int length) const;
+
     const View& view() const { return view_; }
     const FrmMainLogic& logic() const { return logic_; }
 
   private:
+    class Palette;
+
     void show(std::optional<Selection> selection = std::nullopt);
+    void showControl(ShownControl& shown, const design::Control& control,
+                     const texts::StatusLine& line, const Palette& palette) const;
+    Insertion insert(Input input, int start, int length, std::string_view text) const;
 
     FrmMainLogic logic_;
     const TextMeasure& measure_;

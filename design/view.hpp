@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/window_design.hpp"
 #include "logic/window_state.hpp"
@@ -13,14 +14,29 @@
 // decided here once: both windows only turn it into their units and paint it.
 namespace lnb {
 
-// A control's words, the colours they are drawn in, and their font size: the
-// design's, or smaller where a text is shrunk to fit its control.
-struct ShownText {
+// An entry of a control's own menu that puts a text on the clipboard; a
+// text field's come after the toolkit's own entries.
+struct CopyEntry {
+    std::string words;  // what the menu says
+    std::string text;   // what it copies
+    bool enabled = true;
+    bool operator==(const CopyEntry&) const = default;
+};
+
+// A control as shown: its words, the colours they are drawn in, their font
+// size (the design's, or smaller where a text is shrunk to fit its control),
+// whether it shows at all, and what the pointer and screen readers get.
+struct ShownControl {
     std::string text;
     design::Rgb fore = 0;
     design::Rgb back = 0;
     double pointSize = 0;
-    bool operator==(const ShownText&) const = default;
+    bool shown = true;
+    bool checked = false;     // an option button's selection
+    std::string tooltip;      // shown while the pointer rests on it; empty: none
+    std::string description;  // what a screen reader hears besides its name
+    std::vector<CopyEntry> menu;
+    bool operator==(const ShownControl&) const = default;
 };
 
 // A picture where it is drawn now, and where the view before had it.
@@ -41,23 +57,28 @@ struct Selection {
 };
 
 struct View {
-    std::array<ShownText, 16> controls{};  // by design::Id, in tab order
-    ShownText window;                      // its title, and its background
-    ShownText statusLine;                  // the line under the result
-    // What a screen reader hears besides a field's name: the unit of the
-    // figures for each input, the line under the result for the result.
-    std::string inputDescription;
-    std::string resultDescription;
-    std::array<bool, 2> optionsSelected{};  // Option1, Option2
+    std::array<ShownControl, design::kControlCount> controls{};  // by design::Id
+    ShownControl window;                                         // its title, and its background
     // The selection the field just entered takes, if the window is to apply one.
     std::optional<Selection> selection;
     std::array<ShownPicture, 6> picturesBottomUp{};  // in painting order
     // What the toolkits' own controls draw with: borders, selections, tooltips.
     design::SystemColours system{};
 
-    const ShownText& operator[](design::Id id) const {
+    const ShownControl& operator[](design::Id id) const {
         return controls[static_cast<std::size_t>(id)];
     }
+};
+
+// What a paste, a drop or a key puts into a field: `text` in place of the
+// UTF-16 units [start, start + length) of its text, the caret after it at
+// `caret`.
+struct Insertion {
+    int start;
+    int length;
+    std::string text;
+    int caret;
+    bool operator==(const Insertion&) const = default;
 };
 
 }  // namespace lnb

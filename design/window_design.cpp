@@ -17,6 +17,7 @@ const Window kFrmMain{
 
 namespace {
 constexpr Font k9_75BoldItalic{9.75, true, true};
+constexpr Font k9_75{9.75};
 constexpr Font k12{12};
 constexpr Font k13_5{13.5};
 constexpr Font k13_5Bold{13.5, true};
@@ -28,44 +29,31 @@ constexpr auto kWindow = Id::frmMain;
 
 // Positions are in twips from the container's top left corner. Labels and
 // option buttons have the flat look. A text field's text is the window
-// state's (the example figures, "Text1"), not written here.
+// state's (the example figures, "Text1"), not written here. The line under
+// the result is the window's own: centred under the result, as wide as the
+// room between the depth frame and the window's right edge allows.
 // clang-format off
-const std::array<Control, 16> kControls{{
-//   id                     name                 kind                container   caption                        Left   Top   Width Height font            fore        back        flags
-    {Id::Frame1,            "Frame1",            Kind::Frame,        kWindow,    "Diámetro",                    240,   240,  4335, 2175, k13_5,           kBlue,      kLightGrey, kNone},
-    {Id::Label1,            "Label1",            Kind::Label,        Id::Frame1, "Vertical",                    360,   720,  1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
-    {Id::txtVertical,       "txtVertical",       Kind::TextField,    Id::Frame1, "",                            2280,  720,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
-    {Id::Label2,            "Label2",            Kind::Label,        Id::Frame1, "Horizontal",                  360,   1440, 1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
-    {Id::txtHorizontal,     "txtHorizontal",     Kind::TextField,    Id::Frame1, "",                            2280,  1440, 1695, 495,  k12,             kDefault,   kDefault,   kNone},
-    {Id::Frame2,            "Frame2",            Kind::Frame,        kWindow,    "Profundidad",                 4800,  1320, 2535, 1095, k13_5,           kBlue,      kLightGrey, kNone},
-    {Id::txtProfundidad,    "txtProfundidad",    Kind::TextField,    Id::Frame2, "",                            360,   480,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
-    {Id::Medida,            "Medida",            Kind::Frame,        kWindow,    "Medidas",                     4800,  240,  2535, 975,  k13_5,           kBlue,      kLightGrey, kDisabled},
-    {Id::Option1,           "Option1",           Kind::OptionButton, Id::Medida, "Pulgadas",                    120,   480,  975,  255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
-    {Id::Option2,           "Option2",           Kind::OptionButton, Id::Medida, "Centimetros",                 1200,  480,  1215, 255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
-    {Id::txtMedDiametro,    "txtMedDiametro",    Kind::TextField,    kWindow,    "",                            7440,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
-    {Id::txtMedProfundidad, "txtMedProfundidad", Kind::TextField,    kWindow,    "",                            9480,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
-    {Id::txtDistancia,      "txtDistancia",      Kind::TextField,    kWindow,    "",                            8400,  1800, 2775, 495,  k13_5Bold,       kBlue,      kDefault,   kDisabled | kCentred},
-    {Id::Label3,            "Label3",            Kind::Label,        kWindow,    "Distancia aplicable",         8400,  1320, 2775, 495,  k13_5,           kWhite,     kBlue,      kSingleBorder | kCentred},
-    {Id::Label4,            "Label4",            Kind::Label,        kWindow,    "por " DISTANCIA_CREDIT_NAME,  10560, 9120, 1695, 375,  k9_75BoldItalic, kDarkGreen, kSysBack,   kTransparent},
-    {Id::Label5,            "Label5",            Kind::Label,        kWindow,    DISTANCIA_CONTACT_ADDRESS,     10440, 9360, 1695, 375,  kDefaultFont,    kDarkGreen, kSysBack,   kTransparent},
+const std::array<Control, kControlCount> kControls{{
+//   id                     name                 kind                container   caption                        text                             Left   Top   Width Height font            fore        back        flags
+    {Id::Frame1,            "Frame1",            Kind::Frame,        kWindow,    "Diámetro",                    nullptr,                         240,   240,  4335, 2175, k13_5,           kBlue,      kLightGrey, kNone},
+    {Id::Label1,            "Label1",            Kind::Label,        Id::Frame1, "Vertical",                    nullptr,                         360,   720,  1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
+    {Id::txtVertical,       "txtVertical",       Kind::TextField,    Id::Frame1, "",                            &WindowState::txtVertical,       2280,  720,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::Label2,            "Label2",            Kind::Label,        Id::Frame1, "Horizontal",                  nullptr,                         360,   1440, 1575, 375,  k13_5,           kSysText,   kSysBack,   kTransparent},
+    {Id::txtHorizontal,     "txtHorizontal",     Kind::TextField,    Id::Frame1, "",                            &WindowState::txtHorizontal,     2280,  1440, 1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::Frame2,            "Frame2",            Kind::Frame,        kWindow,    "Profundidad",                 nullptr,                         4800,  1320, 2535, 1095, k13_5,           kBlue,      kLightGrey, kNone},
+    {Id::txtProfundidad,    "txtProfundidad",    Kind::TextField,    Id::Frame2, "",                            &WindowState::txtProfundidad,    360,   480,  1695, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::Medida,            "Medida",            Kind::Frame,        kWindow,    "Medidas",                     nullptr,                         4800,  240,  2535, 975,  k13_5,           kBlue,      kLightGrey, kDisabled},
+    {Id::Option1,           "Option1",           Kind::OptionButton, Id::Medida, "Pulgadas",                    nullptr,                         120,   480,  975,  255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
+    {Id::Option2,           "Option2",           Kind::OptionButton, Id::Medida, "Centimetros",                 nullptr,                         1200,  480,  1215, 255,  kDefaultFont,    kSysText,   kSysBack,   kNone},
+    {Id::txtMedDiametro,    "txtMedDiametro",    Kind::TextField,    kWindow,    "",                            &WindowState::txtMedDiametro,    7440,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
+    {Id::txtMedProfundidad, "txtMedProfundidad", Kind::TextField,    kWindow,    "",                            &WindowState::txtMedProfundidad, 9480,  240,  1455, 495,  k12,             kDefault,   kDefault,   kHidden},
+    {Id::txtDistancia,      "txtDistancia",      Kind::TextField,    kWindow,    "",                            &WindowState::txtDistancia,      8400,  1800, 2775, 495,  k13_5Bold,       kBlue,      kDefault,   kDisabled | kCentred | kShrinksToFit},
+    {Id::Label3,            "Label3",            Kind::Label,        kWindow,    "Distancia aplicable",         nullptr,                         8400,  1320, 2775, 495,  k13_5,           kWhite,     kBlue,      kSingleBorder | kCentred},
+    {Id::Label4,            "Label4",            Kind::Label,        kWindow,    "por " DISTANCIA_CREDIT_NAME,  nullptr,                         10560, 9120, 1695, 375,  k9_75BoldItalic, kDarkGreen, kSysBack,   kTransparent},
+    {Id::Label5,            "Label5",            Kind::Label,        kWindow,    DISTANCIA_CONTACT_ADDRESS,     nullptr,                         10440, 9360, 1695, 375,  kDefaultFont,    kDarkGreen, kSysBack,   kTransparent},
+    {Id::lblAviso,          "lblAviso",          Kind::Label,        kWindow,    "",                            nullptr,                         7620,  2310, 4335, 285,  k9_75,           kDarkRed,   kSysBack,   kTransparent | kCentred | kShrinksToFit},
 }};
 // clang-format on
-
-// Under the result and centred on it, as wide as the room between the depth
-// frame and the window's right edge allows.
-const Control kStatusLine{Id::frmMain,
-                          "lblAviso",
-                          Kind::Label,
-                          kWindow,
-                          "",
-                          7620,
-                          2310,
-                          4335,
-                          285,
-                          {9.75},
-                          kDarkRed,
-                          kSysBack,
-                          kTransparent | kCentred};
 
 Place placeInWindow(const Control& control) {
     if (control.container == Id::frmMain)
@@ -92,8 +80,16 @@ Id fieldOf(Input input) {
     return Id::txtProfundidad;
 }
 
+std::optional<Input> inputOf(Id id) {
+    for (const Input input : kInputs) {
+        if (fieldOf(input) == id)
+            return input;
+    }
+    return std::nullopt;
+}
+
 bool isInput(Id id) {
-    return id == Id::txtVertical || id == Id::txtHorizontal || id == Id::txtProfundidad;
+    return inputOf(id).has_value();
 }
 
 // The two diameters are named by their labels, the depth by its frame.

@@ -16,7 +16,8 @@ namespace lnb::design {
 
 enum class Kind { Frame, Label, TextField, OptionButton };
 
-// The sixteen controls, named as the design names them, in tab order.
+// The controls, named as the design names them, in tab order: the design's
+// sixteen, then the window's own line under the result.
 enum class Id {
     Frame1,
     Label1,
@@ -34,7 +35,8 @@ enum class Id {
     Label3,
     Label4,
     Label5,
-    frmMain,  // the window itself, as a container
+    lblAviso,  // why the result does not follow the figures, or what else they give
+    frmMain,   // the window itself, as a container
 };
 
 // A colour as the design states it: 0x00BBGGRR, or a system colour when the
@@ -118,6 +120,7 @@ enum Flags : unsigned {
     kTransparent = 1u << 2,  // a label that draws only its caption
     kSingleBorder = 1u << 3,
     kCentred = 1u << 4,
+    kShrinksToFit = 1u << 5,  // a text too long for the control is drawn smaller
 };
 
 struct Control {
@@ -126,6 +129,7 @@ struct Control {
     Kind kind;
     Id container;  // frmMain or a frame
     std::string_view caption;
+    TextField WindowState::*text;  // a text field's text in the window state
     int left, top, width, height;  // twips, from the container's top left corner
     Font font;
     std::optional<Colour> foreColour;  // empty: the platform's default
@@ -143,8 +147,11 @@ struct Window {
 
 extern const Window kFrmMain;
 
+// How many controls the window has: the rows of the table below.
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Id::frmMain);
+
 // The controls in the order of their tab index (which is their Id).
-extern const std::array<Control, 16> kControls;
+extern const std::array<Control, kControlCount> kControls;
 
 inline const Control& control(Id id) {
     return kControls[static_cast<std::size_t>(id)];
@@ -177,24 +184,19 @@ inline constexpr int kTextFieldInset = 60;
 inline constexpr int kFrameCaptionIndent = 120;
 inline constexpr int kFrameCaptionPadding = 30;
 
-// Where the window tells the user why the result is not current, or what else
-// the figures give: a line of ours under the result, not one of the design's
-// sixteen controls (its id is the window's). Messages take its fore colour;
-// the information line takes the window's text colour.
-extern const Control kStatusLine;
-
 // The labels and pictures that the window draws on its own surface, from the
-// top of the stack down: the three labels lie above all six pictures. Frames,
-// text fields and option buttons lie above all of them.
-inline constexpr std::array<Id, 3> kLabelsTopDown{Id::Label5, Id::Label4, Id::Label3};
+// top of the stack down: the labels lie above all six pictures, the line
+// under the result above the design's three. Frames, text fields and option
+// buttons lie above all of them.
+inline constexpr std::array<Id, 4> kLabelsTopDown{Id::lblAviso, Id::Label5, Id::Label4, Id::Label3};
 inline constexpr std::array<PictureId, 6> kPicturesTopDown{
     PictureId::imgPalo1,  PictureId::imgPalo2, PictureId::imgLnb2,
     PictureId::imgPlato2, PictureId::imgLnb1,  PictureId::imgPlato1};
 
 // The six pictures' names by PictureId, which are also their drawings'
 // (assets/NAME.svg).
-inline constexpr std::array<std::string_view, 6> kPictureNames{
-    "imgPlato1", "imgLnb1", "imgPalo1", "imgPlato2", "imgLnb2", "imgPalo2"};
+inline constexpr std::array<std::string_view, 6> kPictureNames{"imgPlato1", "imgLnb1", "imgPalo1",
+                                                               "imgPlato2", "imgLnb2", "imgPalo2"};
 constexpr std::string_view pictureName(PictureId id) {
     return kPictureNames[static_cast<std::size_t>(id)];
 }
@@ -202,6 +204,7 @@ constexpr std::string_view pictureName(PictureId id) {
 // The input field the user types each figure into, and the control whose
 // caption names it ("Vertical", "Horizontal", "Profundidad").
 Id fieldOf(Input input);
+std::optional<Input> inputOf(Id id);
 bool isInput(Id id);
 const Control& captionOf(Input input);
 

@@ -43,4 +43,26 @@ int toCharacters(std::string_view utf8, int units) {
     return characters;
 }
 
+int lengthInUtf16(std::string_view utf8) {
+    int units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!isContinuation(byte))
+            units += unitsOf(byte);
+    }
+    return units;
+}
+
+std::string_view firstUnits(std::string_view utf8, int units) {
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        if (isContinuation(byte))
+            continue;
+        units -= unitsOf(byte);
+        if (units < 0)
+            return utf8.substr(0, at);
+    }
+    return utf8;
+}
+
 }  // namespace lnb::text_positions

@@ -14,4 +14,11 @@ int toUtf16(std::string_view utf8, int characters);
 // How many whole characters the first `units` UTF-16 units of `utf8` hold.
 int toCharacters(std::string_view utf8, int units);
 
+// How many UTF-16 units the whole of `utf8` takes.
+int lengthInUtf16(std::string_view utf8);
+
+// The longest start of `utf8` that takes at most `units` UTF-16 units,
+// whole characters only.
+std::string_view firstUnits(std::string_view utf8, int units);
+
 }  // namespace lnb::text_positions

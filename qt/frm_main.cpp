@@ -5,17 +5,16 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 
-#include "design/texts.hpp"
 #include "logic/picture_clipping.hpp"
 #include "qt/accessibility.hpp"
 #include "qt/application.hpp"
 #include "qt/frame.hpp"
 #include "qt/input_field.hpp"
+#include "qt/menus.hpp"
 
 namespace lnb {
 namespace {
@@ -39,52 +38,23 @@ void setBackground(QWidget* widget, design::Rgb rgb) {
     widget->setAutoFillBackground(true);
 }
 
-QWidget* createWidget(const design::Control& control, QWidget* parent,
-                      const QString& decimalSeparator) {
-    switch (control.kind) {
-        case design::Kind::Frame:
-            return new Frame(parent);
-        case design::Kind::Label: {
-            auto* label = new QLabel(parent);
-            label->setAlignment(control.flags & design::kCentred ? Qt::AlignCenter
-                                                                 : Qt::AlignLeft | Qt::AlignTop);
-            if (control.flags & design::kSingleBorder) {
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setLineWidth(1);
-            }
-            return label;
-        }
-        case design::Kind::TextField: {
-            // The result and the work fields are written by the program only.
-            QLineEdit* field = design::isInput(control.id)
-                                   ? new InputField(decimalSeparator, parent)
-                                   : new QLineEdit(parent);
-            if (!design::isInput(control.id))
-                field->setFocusPolicy(Qt::NoFocus);
-            if (control.flags & design::kCentred)
-                field->setAlignment(Qt::AlignCenter);
-            return field;
-        }
-        case design::Kind::OptionButton: {
-            auto* option = new QRadioButton(parent);
-            option->setFocusPolicy(Qt::NoFocus);
-            option->setBackgroundRole(QPalette::Window);  // a button's would be its face
-            return option;
-        }
+QLabel* createLabel(const design::Control& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(control.flags & design::kCentred ? Qt::AlignCenter
+                                                         : Qt::AlignLeft | Qt::AlignTop);
+    if (control.flags & design::kSingleBorder) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
     }
-    return nullptr;
+    return label;
 }
 
-// Name, place and state, as the design says; words, colours and font sizes
-// come with the view.
-QWidget* applyDesign(QWidget* widget, const design::Control& control) {
-    widget->setObjectName(toQString(control.name));
-    widget->setGeometry(units::toPixels(control));
-    if (control.flags & design::kDisabled)
-        widget->setEnabled(false);
-    if (control.flags & design::kHidden)
-        widget->setVisible(false);
-    return widget;
+QRadioButton* createOption(QWidget* parent) {
+    auto* option = new QRadioButton(parent);
+    option->setFocusPolicy(Qt::NoFocus);
+    option->setBackgroundRole(QPalette::Window);  // a button's would be its face
+    return option;
 }
 
 QRect toUpdate(const clipping::PixelRect& area) {
@@ -93,8 +63,8 @@ QRect toUpdate(const clipping::PixelRect& area) {
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent)
-    : QWidget(parent), presenter_(QLocale().decimalPoint().toStdString(), measure_) {
+FrmMain::FrmMain(std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), presenter_(std::move(decimalSeparator), measure_) {
     installAccessibility();
     setObjectName(toQString(design::kFrmMain.name));
     resize(qRound(units::toPixels(design::kFrmMain.clientWidth)),
@@ -105,26 +75,46 @@ FrmMain::FrmMain(QWidget* parent)
     stackLabelsUnderTheRest();
     setTabOrder();
     nameForScreenReaders();
-    widget(Id::Label4)->setToolTip(toQString(texts::versionNote()));
     showView(presenter_.view());  // before the inputs tell the core of their first texts
     for (const Input which : kInputs) bindInput(which);
 }
 
 // The controls in tab order, so that each frame exists before what it holds.
 void FrmMain::createControls() {
-    const QString separator = toQString(presenter_.logic().decimalSeparator());
     for (const design::Control& control : design::kControls) {
-        QWidget* created = createWidget(control, containerOf(control), separator);
-        controls_[static_cast<std::size_t>(control.id)] = applyDesign(created, control);
+        QWidget* created = createWidget(control);
+        created->setObjectName(toQString(control.name));
+        created->setGeometry(units::toPixels(control));
+        if (control.flags & design::kDisabled)
+            created->setEnabled(false);
+        controls_[static_cast<std::size_t>(control.id)] = created;
     }
-    lblAviso_ = static_cast<QLabel*>(
-        applyDesign(createWidget(design::kStatusLine, this, separator), design::kStatusLine));
 }
 
-QWidget* FrmMain::containerOf(const design::Control& control) const {
-    if (control.container == Id::frmMain)
-        return const_cast<FrmMain*>(this);
-    return widget(control.container);
+// Words, colours, sizes and whether it shows come with the view.
+QWidget* FrmMain::createWidget(const design::Control& control) {
+    QWidget* parent =
+        control.container == Id::frmMain ? static_cast<QWidget*>(this) : widget(control.container);
+    switch (control.kind) {
+        case design::Kind::Frame:
+            return new Frame(parent);
+        case design::Kind::Label:
+            return createLabel(control, parent);
+        case design::Kind::OptionButton:
+            return createOption(parent);
+        case design::Kind::TextField:
+            break;
+    }
+    QLineEdit* field = nullptr;
+    if (const auto which = design::inputOf(control.id)) {
+        field = new InputField(presenter_, *which, parent);
+    } else {
+        field = new QLineEdit(parent);  // written by the program only
+        field->setFocusPolicy(Qt::NoFocus);
+    }
+    if (control.flags & design::kCentred)
+        field->setAlignment(Qt::AlignCenter);
+    return field;
 }
 
 InputField* FrmMain::input(Input which) const {
@@ -144,8 +134,7 @@ void FrmMain::setTabOrder() {
         QWidget::setTabOrder(input(kInputs[i - 1]), input(kInputs[i]));
 }
 
-// Each input is named by its caption, which is also its buddy; the result by
-// its heading.
+// Each field is named by its caption, which is also its buddy.
 void FrmMain::nameForScreenReaders() {
     for (const design::Control& field : design::kControls) {
         const auto naming = design::captionNaming(field.id);
@@ -163,7 +152,6 @@ void FrmMain::bindInput(Input which) {
             [this, which](const QString& text) { onTextChanged(which, text); });
     connect(input(which), &InputField::entered, this,
             [this, which](Qt::FocusReason reason) { onEntered(which, reason); });
-    connect(input(which), &InputField::copyResultAsked, this, &FrmMain::copyResult);
 }
 
 void FrmMain::Form_Load() {
@@ -194,23 +182,8 @@ void FrmMain::showView(const View& view) noexcept {
     for (const design::Control& control : design::kControls) {
         const auto i = static_cast<std::size_t>(control.id);
         if (view.controls[i] != shown_.controls[i])
-            showControl(control.id, view.controls[i], shown_.controls[i]);
+            showControl(control, view.controls[i], shown_.controls[i]);
     }
-    const ShownText& line = view.statusLine;
-    if (line.text != shown_.statusLine.text)
-        lblAviso_->setText(toQString(line.text));
-    if (line.fore != shown_.statusLine.fore)
-        setColour(lblAviso_, QPalette::WindowText, line.fore);
-    if (line.pointSize != shown_.statusLine.pointSize)
-        lblAviso_->setFont(units::toQFont(design::kStatusLine.font, line.pointSize));
-    if (view.resultDescription != shown_.resultDescription)
-        widget(Id::txtDistancia)->setAccessibleDescription(toQString(view.resultDescription));
-    if (view.inputDescription != shown_.inputDescription) {
-        for (const Input which : kInputs)
-            input(which)->setAccessibleDescription(toQString(view.inputDescription));
-    }
-    static_cast<QRadioButton*>(widget(Id::Option1))->setChecked(view.optionsSelected[0]);
-    static_cast<QRadioButton*>(widget(Id::Option2))->setChecked(view.optionsSelected[1]);
     if (view.selection)
         showSelection(*view.selection);
     repaintMovedPictures(view);
@@ -219,28 +192,29 @@ void FrmMain::showView(const View& view) noexcept {
 
 // Only what changed: a keystroke changes the result's text, seldom its font or
 // colours.
-void FrmMain::showControl(Id id, const ShownText& now, const ShownText& before) {
-    const design::Control& control = design::control(id);
-    QWidget* shown = widget(id);
-    const QString text = toQString(now.text);
+void FrmMain::showControl(const design::Control& control, const ShownControl& now,
+                          const ShownControl& before) {
+    QWidget* shown = widget(control.id);
+    if (now.shown != before.shown)
+        shown->setVisible(now.shown);
     if (now.pointSize != before.pointSize)
         shown->setFont(units::toQFont(control.font, now.pointSize));
+    if (now.tooltip != before.tooltip)
+        shown->setToolTip(toQString(now.tooltip));
+    if (now.description != before.description)
+        shown->setAccessibleDescription(toQString(now.description));
     const bool coloured = now.fore != before.fore || now.back != before.back;
+    const QString text = toQString(now.text);
     switch (control.kind) {
         case design::Kind::Frame:
             static_cast<Frame*>(shown)->setCaption(text);
-            if (coloured) {
-                setColour(shown, QPalette::WindowText, now.fore);
-                setBackground(shown, now.back);
-            }
             break;
         case design::Kind::Label:
             static_cast<QLabel*>(shown)->setText(text);
-            if (coloured) {
-                setColour(shown, QPalette::WindowText, now.fore);
-                if (!(control.flags & design::kTransparent))
-                    setBackground(shown, now.back);
-            }
+            break;
+        case design::Kind::OptionButton:
+            static_cast<QRadioButton*>(shown)->setText(text);
+            static_cast<QRadioButton*>(shown)->setChecked(now.checked);
             break;
         case design::Kind::TextField: {
             auto* field = static_cast<QLineEdit*>(shown);
@@ -250,18 +224,16 @@ void FrmMain::showControl(Id id, const ShownText& now, const ShownText& before) 
             }
             if (field->text() != text) {  // an input already holds what the user typed
                 field->setText(text);
-                if (!design::isInput(id))
+                if (!design::isInput(control.id))
                     field->setCursorPosition(0);
             }
-            break;
+            return;
         }
-        case design::Kind::OptionButton:
-            static_cast<QRadioButton*>(shown)->setText(text);
-            if (coloured) {
-                setColour(shown, QPalette::WindowText, now.fore);
-                setBackground(shown, now.back);
-            }
-            break;
+    }
+    if (coloured) {
+        setColour(shown, QPalette::WindowText, now.fore);
+        if (!(control.flags & design::kTransparent))
+            setBackground(shown, now.back);
     }
 }
 
@@ -272,24 +244,23 @@ void FrmMain::showSelection(const Selection& selection) {
         field->setSelection(selection.start, selection.length);
 }
 
-// The result field is disabled, so its clicks come to the window: a right
-// click over it offers to copy the result as shown.
+// A disabled control's clicks come to the window: a right click over one
+// with a menu of its own (the result) opens that menu.
 void FrmMain::contextMenuEvent(QContextMenuEvent* event) noexcept {
-    if (!widget(Id::txtDistancia)->geometry().contains(event->pos())) {
-        QWidget::contextMenuEvent(event);
+    for (const design::Control& control : design::kControls) {
+        const ShownControl& shown = shown_[control.id];
+        QWidget* under = widget(control.id);
+        if (shown.menu.empty() || under->isEnabled() || !under->isVisible() ||
+            !QRect(under->mapTo(this, QPoint()), under->size()).contains(event->pos()))
+            continue;
+        QMenu* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setObjectName(toQString(control.name) + QStringLiteral("Menu"));
+        addCopyEntries(*menu, shown.menu);
+        menu->popup(event->globalPos());
         return;
     }
-    if (!resultMenu_) {
-        resultMenu_ = new QMenu(this);
-        resultMenu_->setObjectName(QStringLiteral("resultMenu"));
-        resultMenu_->addAction(toQString(texts::kCopy), this, &FrmMain::copyResult);
-    }
-    resultMenu_->popup(event->globalPos());
-}
-
-// The result as shown.
-void FrmMain::copyResult() noexcept {
-    QGuiApplication::clipboard()->setText(toQString(shown_[Id::txtDistancia].text));
+    QWidget::contextMenuEvent(event);
 }
 
 // Where a picture was and where it is now, for each that moved.

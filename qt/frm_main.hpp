@@ -3,27 +3,25 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "design/presenter.hpp"
 #include "qt/diagram.hpp"
 #include "qt/units.hpp"
 
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QRadioButton;
 
 namespace lnb {
 
-class Frame;
 class InputField;
 
-// The main window: builds its controls from the design table, tells the core
-// what the user does and paints the view the core gives back.
+// The main window: builds a widget for each control of the design table, tells
+// the core what the user does and paints the view the core gives back.
 class FrmMain : public QWidget {
     Q_OBJECT
   public:
-    explicit FrmMain(QWidget* parent = nullptr);
+    // Figures are read and written with the user's decimal separator.
+    explicit FrmMain(std::string decimalSeparator, QWidget* parent = nullptr);
 
     // Computes and draws the example figures; call before the window is shown.
     void Form_Load();
@@ -38,7 +36,7 @@ class FrmMain : public QWidget {
 
   private:
     void createControls();
-    QWidget* containerOf(const design::Control& control) const;
+    QWidget* createWidget(const design::Control& control);
     QWidget* widget(design::Id id) const { return controls_[static_cast<std::size_t>(id)]; }
     InputField* input(Input which) const;
     void stackLabelsUnderTheRest();
@@ -49,17 +47,16 @@ class FrmMain : public QWidget {
     void onTextChanged(Input which, const QString& text) noexcept;
     void onEntered(Input which, Qt::FocusReason reason) noexcept;
     void showView(const View& view) noexcept;
-    void showControl(design::Id id, const ShownText& now, const ShownText& before);
+    void showControl(const design::Control& control, const ShownControl& now,
+                     const ShownControl& before);
     void showSelection(const Selection& selection);
-    void copyResult() noexcept;
     void repaintMovedPictures(const View& view);
 
     units::FontMeasure measure_;
     Presenter presenter_;
     View shown_;  // what the window shows now: the last view it was given
 
-    std::array<QWidget*, 16> controls_{};  // by design::Id
-    QLabel* lblAviso_ = nullptr;
+    std::array<QWidget*, design::kControlCount> controls_{};  // by design::Id
     QMenu* resultMenu_ = nullptr;
     diagram::PicturePainter picturePainter_;
 };

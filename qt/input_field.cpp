@@ -9,9 +9,8 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "design/texts.hpp"
 #include "design/window_design.hpp"
-#include "logic/numeric_text.hpp"
+#include "qt/menus.hpp"
 
 namespace lnb {
 namespace {
@@ -36,16 +35,27 @@ QString clipboardText(QClipboard::Mode mode) {
 
 }  // namespace
 
-InputField::InputField(const QString& decimalSeparator, QWidget* parent)
-    : QLineEdit(parent), decimalSeparator_(decimalSeparator) {
+InputField::InputField(const Presenter& presenter, Input which, QWidget* parent)
+    : QLineEdit(parent), presenter_(presenter), which_(which) {
     setMaxLength(design::kLongestInput);
 }
 
-void InputField::insertPasted(const QString& pasted) noexcept {
+int InputField::selectionFrom() const {
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+// In place of the selection, or at the caret.
+void InputField::paste(const QString& pasted) noexcept {
     const QByteArray utf8 = pasted.toUtf8();
-    const std::string_view kept = numeric_text::trimPasted(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    insert(QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
+    apply(presenter_.paste(
+        which_, selectionFrom(), static_cast<int>(selectedText().size()),
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+}
+
+void InputField::apply(const Insertion& insertion) {
+    setSelection(insertion.start, insertion.length);
+    insert(QString::fromUtf8(insertion.text.data(), static_cast<qsizetype>(insertion.text.size())));
+    setCursorPosition(insertion.caret);
 }
 
 void InputField::focusInEvent(QFocusEvent* event) noexcept {
@@ -57,14 +67,15 @@ void InputField::focusInEvent(QFocusEvent* event) noexcept {
 }
 
 void InputField::focusOutEvent(QFocusEvent* event) noexcept {
-    caretWhenLeft_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    caretWhenLeft_ = selectionFrom();
     leftTemporarily_ = isTemporary(event->reason());
     QLineEdit::focusOutEvent(event);
 }
 
 void InputField::keyPressEvent(QKeyEvent* event) noexcept {
     if (isKeypadDecimal(*event)) {
-        insert(decimalSeparator_);  // as spreadsheets do
+        apply(presenter_.keypadDecimal(which_, selectionFrom(),
+                                       static_cast<int>(selectedText().size())));
         return;
     }
     if (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier) {
@@ -72,7 +83,7 @@ void InputField::keyPressEvent(QKeyEvent* event) noexcept {
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        insertPasted(clipboardText(QClipboard::Clipboard));
+        paste(clipboardText(QClipboard::Clipboard));
         return;
     }
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
@@ -85,8 +96,8 @@ void InputField::keyPressEvent(QKeyEvent* event) noexcept {
     QLineEdit::keyPressEvent(event);
 }
 
-// Qt's own menu, whose paste drops line breaks and tabs as every paste does,
-// and an entry that copies the result: the result field itself takes no focus.
+// Qt's own menu, whose paste is every paste, and an entry that copies the
+// result: the result field itself takes no focus.
 void InputField::contextMenuEvent(QContextMenuEvent* event) noexcept {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -94,13 +105,11 @@ void InputField::contextMenuEvent(QContextMenuEvent* event) noexcept {
         // Qt connects its entries by their signatures' names.
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
             connect(action, &QAction::triggered, this,
-                    [this]() noexcept { insertPasted(clipboardText(QClipboard::Clipboard)); });
+                    [this]() noexcept { paste(clipboardText(QClipboard::Clipboard)); });
         }
     }
     menu->addSeparator();
-    const std::string_view copy = texts::kCopyResult;
-    menu->addAction(QString::fromUtf8(copy.data(), static_cast<qsizetype>(copy.size())), this,
-                    &InputField::copyResultAsked);
+    addCopyEntries(*menu, presenter_.view()[design::fieldOf(which_)].menu);
     menu->popup(event->globalPos());
 }
 
@@ -109,7 +118,7 @@ void InputField::contextMenuEvent(QContextMenuEvent* event) noexcept {
 void InputField::mouseReleaseEvent(QMouseEvent* event) noexcept {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        insertPasted(clipboardText(QClipboard::Selection));
+        paste(clipboardText(QClipboard::Selection));
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
@@ -123,7 +132,7 @@ void InputField::dropEvent(QDropEvent* event) noexcept {
         return;
     }
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    insertPasted(event->mimeData()->text());
+    paste(event->mimeData()->text());
     event->acceptProposedAction();
 }
 

@@ -3,18 +3,21 @@
 
 #include <QLineEdit>
 
+#include "design/presenter.hpp"
+
 namespace lnb {
 
 // A figure's input field. It reports when the user enters it, so that the
 // window applies the entry rule itself rather than Qt's select-all on Tab, and
-// it takes figures as people type and paste them: the keypad's decimal key
-// types the locale's separator, Ctrl+Y redoes, and line breaks and tabs around
-// pasted or dropped text are dropped, wherever it lands. Its menu (the menu
-// key, Shift+F10, a right click) also offers to copy the result.
+// it takes figures as people type and paste them, as the core decides: what
+// the keypad's decimal key types, and what a paste, a middle-button paste or
+// a drop puts where. Ctrl+Y redoes. Its menu (the menu key, Shift+F10, a
+// right click) also offers to copy the result.
 class InputField : public QLineEdit {
     Q_OBJECT
   public:
-    InputField(const QString& decimalSeparator, QWidget* parent);
+    // `presenter` must outlive the field.
+    InputField(const Presenter& presenter, Input which, QWidget* parent);
 
     // Where the caret stood when the field was last left (the start of the
     // selection, if there was one), in UTF-16 units.
@@ -22,7 +25,6 @@ class InputField : public QLineEdit {
 
   signals:
     void entered(Qt::FocusReason reason);
-    void copyResultAsked();
 
   protected:
     // No exception leaves a handler (see FrmMain).
@@ -34,11 +36,13 @@ class InputField : public QLineEdit {
     void dropEvent(QDropEvent* event) noexcept override;
 
   private:
-    // Puts `pasted` in place of the selection, or at the caret, as one step
-    // that Ctrl+Z undoes; the caret ends after it.
-    void insertPasted(const QString& pasted) noexcept;
+    void paste(const QString& pasted) noexcept;
+    // Puts what the core decided in place, as one step that Ctrl+Z undoes.
+    void apply(const Insertion& insertion);
+    int selectionFrom() const;
 
-    QString decimalSeparator_;
+    const Presenter& presenter_;
+    Input which_;
     int caretWhenLeft_ = 0;
     bool leftTemporarily_ = false;
 };

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLocale>
 #include <optional>
 
 #include "qt/application.hpp"
+#include "qt/display.hpp"
 #include "qt/frm_main.hpp"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +18,7 @@ int main(int argc, char* argv[]) {
     lnb::describeApplication();
     lnb::speakSpanish();
     lnb::useOwnStyle();
-    lnb::FrmMain frmMain;
+    lnb::FrmMain frmMain(QLocale().decimalPoint().toStdString());
     frmMain.Form_Load();
     frmMain.show();
     lnb::quitAfterFirstPaintWhenMeasured(frmMain);

@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <oleacc.h>
 
+#include "win32/wide_text.hpp"
+
 namespace lnb::win32 {
 namespace {
 
@@ -27,7 +29,7 @@ Function find(HMODULE module, const char* name) {
 
 }  // namespace
 
-ResultDescription::~ResultDescription() {
+Descriptions::~Descriptions() {
     if (services_)
         services_->Release();
     if (comStarted_) {
@@ -38,7 +40,7 @@ ResultDescription::~ResultDescription() {
         FreeLibrary(ole32_);
 }
 
-void ResultDescription::asked(HWND result, const std::wstring& line) {
+void Descriptions::asked(const ControlWindows& windows, const View& view) {
     if (started_)
         return;
     started_ = true;
@@ -54,18 +56,21 @@ void ResultDescription::asked(HWND result, const std::wstring& line) {
     if (SUCCEEDED(
             create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices, &services)))
         services_ = static_cast<IAccPropServices*>(services);
-    annotate(result, line);
+    for (const design::Control& control : design::kControls) {
+        if (!view[control.id].description.empty())
+            annotate(windows[control.id], view[control.id].description);
+    }
 }
 
-void ResultDescription::changed(HWND result, const std::wstring& line) {
-    annotate(result, line);
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, result, OBJID_CLIENT, CHILDID_SELF);
+void Descriptions::changed(HWND control, const std::string& description) {
+    annotate(control, description);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void ResultDescription::annotate(HWND result, const std::wstring& line) {
+void Descriptions::annotate(HWND control, const std::string& description) {
     if (services_)
-        services_->SetHwndPropStr(result, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  kDescription, line.c_str());
+        services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  kDescription, widen(description).c_str());
 }
 
 }  // namespace lnb::win32

@@ -8,17 +8,21 @@
 
 #include "design/presenter.hpp"
 #include "win32/accessibility.hpp"
+#include "win32/control_owner.hpp"
+#include "win32/control_windows.hpp"
 #include "win32/input_field.hpp"
+#include "win32/painted_controls.hpp"
 #include "win32/painter.hpp"
 #include "win32/units.hpp"
 
 namespace lnb::win32 {
 
-// The main window: native controls built from the design table, the labels,
-// frames and pictures painted on its own surface; it tells the core what the
-// user does and shows the view the core gives back.
-class FrmMain : private InputFieldOwner {
+// The main window: a child window for each control of the design table, the
+// labels, frames and pictures painted on its own surface; it tells the core
+// what the user does and shows the view the core gives back.
+class FrmMain : private ControlOwner {
   public:
+    // Figures are read and written with the user's decimal separator.
     FrmMain(HINSTANCE instance, std::string decimalSeparator);
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;
@@ -42,34 +46,25 @@ class FrmMain : private InputFieldOwner {
     // No exception leaves a window procedure: the core's handlers throw none,
     // and anything else (memory exhausted) ends the program there.
     static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM) noexcept;
-    // The controls the window paints itself: the result, the option buttons.
-    static LRESULT CALLBACK paintedProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR,
-                                             DWORD_PTR) noexcept;
-    void paintControl(HWND window, design::Id id, HDC dc) const;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
+    bool createWindow();
     bool createControls();
-    HWND createChild(const design::Control& control, const ShownText& shown);
-    HWND createCaption(design::Id caption);
-    RECT captionRect(design::Id caption, design::Id field) const;
-    HWND child(design::Id id) const { return controls_[static_cast<std::size_t>(id)]; }
-    HWND input(Input which) const { return child(design::fieldOf(which)); }
+    HWND input(Input which) const { return controls_[design::fieldOf(which)]; }
     void layout(UINT dpi);
 
     void fieldEntered(Input which, bool byClick) override;
+    void screenReaderAsked() override;
     void onTextChanged(Input which);
     void returnFocus();
     void showContextMenu(POINT screen);
     HBRUSH colourControl(HWND window, HDC dc);
 
     void showView(const View& view);
-    void followSystemColours();
     void repaintMovedPictures(const View& view);
-    void invalidate(const RECT& area);
     void paintBuffered(HDC target, const RECT& area, POINT at) const;
 
     HINSTANCE instance_;
-    std::string separator_;
     units::Fonts fonts_{USER_DEFAULT_SCREEN_DPI};
     units::GdiMeasure measure_{fonts_};
     Presenter presenter_;
@@ -77,15 +72,10 @@ class FrmMain : private InputFieldOwner {
     Painter painter_;
 
     HWND window_ = nullptr;
-    std::array<HWND, 16> controls_{};  // by design::Id; frames and labels are painted
-    // The captions that name a field, and the line under the result, are
-    // windows of their own, so that their words can be read from outside;
-    // they paint what the window paints where they lie.
-    std::array<HWND, 16> captions_{};   // by design::Id of the label or frame
+    ControlWindows controls_;
+    PaintedControls painted_{painter_, fonts_, presenter_, *this};
     std::array<InputField, 3> inputs_;  // by Input
-    HWND statusLine_ = nullptr;
-    HMENU resultMenu_ = nullptr;
-    ResultDescription description_;
+    Descriptions descriptions_;
 
     HWND lastFocus_ = nullptr;
     bool started_ = false;    // the first focus, when the window first shows, is entering

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 
 // Scoped owners of GDI handles: whatever path a painting takes, what it
@@ -116,6 +117,43 @@ class PaintDc {
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
+};
+
+// `area` of a surface painted into a bitmap first and copied to `target` at
+// `at` when the owner goes: nothing flickers. get() draws with the area at its
+// own coordinates; nothing is drawn or copied when the system refuses the
+// bitmap.
+class DoubleBuffer {
+  public:
+    DoubleBuffer(HDC target, const RECT& area, POINT at)
+        : target_(target),
+          area_(area),
+          at_(at),
+          buffer_(target),
+          bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)) {
+        if (!buffer_ || !bitmap_)
+            return;
+        selected_.emplace(buffer_.get(), bitmap_.get());
+        SetViewportOrgEx(buffer_.get(), -area.left, -area.top, nullptr);
+    }
+    ~DoubleBuffer() {
+        if (selected_)
+            BitBlt(target_, at_.x, at_.y, area_.right - area_.left, area_.bottom - area_.top,
+                   buffer_.get(), area_.left, area_.top, SRCCOPY);
+    }
+    DoubleBuffer(const DoubleBuffer&) = delete;
+    DoubleBuffer& operator=(const DoubleBuffer&) = delete;
+
+    HDC get() const { return buffer_.get(); }
+    explicit operator bool() const { return selected_.has_value(); }
+
+  private:
+    HDC target_;
+    RECT area_;
+    POINT at_;
+    MemoryDc buffer_;
+    Object<HBITMAP> bitmap_;
+    std::optional<Selection> selected_;
 };
 
 }  // namespace lnb::win32::gdi

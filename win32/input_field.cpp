@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "design/window_design.hpp"
-#include "logic/numeric_text.hpp"
 #include "win32/clipboard.hpp"
 #include "win32/wide_text.hpp"
 
@@ -17,11 +16,10 @@ constexpr WPARAM kCtrlZ = 0x1A;
 
 }  // namespace
 
-bool InputField::attach(HWND edit, Input which, std::wstring decimalSeparator,
-                        InputFieldOwner& owner) {
+bool InputField::attach(HWND edit, Input which, const Presenter& presenter, ControlOwner& owner) {
     edit_ = edit;
     which_ = which;
-    separator_ = std::move(decimalSeparator);
+    presenter_ = &presenter;
     owner_ = &owner;
     SendMessageW(edit, EM_SETLIMITTEXT, design::kLongestInput, 0);
     return SetWindowSubclass(edit, procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
@@ -53,27 +51,36 @@ LRESULT InputField::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_PASTE:
             undone_ = false;
-            pasteTrimmed();
+            paste();
             return 0;
         case WM_CUT:
         case WM_CLEAR:
             undone_ = false;
             break;
-        case WM_LBUTTONDOWN: {
-            clicking_ = true;
-            const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
-            clicking_ = false;
-            return result;
-        }
+        // The edit control takes the focus on these: entering by a click.
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_CONTEXTMENU:
+            return asClick(message, wParam, lParam);
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
             owner_->fieldEntered(which_, clicking_);
             return result;
         }
+        case WM_GETOBJECT:
+            owner_->screenReaderAsked();
+            break;
         default:
             break;
     }
     return DefSubclassProc(edit_, message, wParam, lParam);
+}
+
+LRESULT InputField::asClick(UINT message, WPARAM wParam, LPARAM lParam) {
+    clicking_ = true;
+    const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
+    clicking_ = false;
+    return result;
 }
 
 LRESULT InputField::character(WPARAM code, LPARAM lParam) {
@@ -85,25 +92,37 @@ LRESULT InputField::character(WPARAM code, LPARAM lParam) {
         return 0;
     }
     undone_ = false;
-    if (keypadDecimal_) {  // as spreadsheets do
+    if (keypadDecimal_) {
         keypadDecimal_ = false;
-        replaceSelection(separator_);
+        const auto [start, length] = selection();
+        apply(presenter_->keypadDecimal(which_, start, length));
         return 0;
     }
     return DefSubclassProc(edit_, WM_CHAR, code, lParam);
 }
 
 // A clipboard without text pastes nothing, as in any edit control.
-void InputField::pasteTrimmed() {
+void InputField::paste() {
     const auto pasted = clipboard::text(edit_);
     if (!pasted)
         return;
-    const std::string utf8 = narrow(*pasted);
-    replaceSelection(widen(numeric_text::trimPasted(utf8)));
+    const auto [start, length] = selection();
+    apply(presenter_->paste(which_, start, length, narrow(*pasted)));
 }
 
-void InputField::replaceSelection(const std::wstring& text) {
+void InputField::apply(const Insertion& insertion) {
+    SendMessageW(edit_, EM_SETSEL, insertion.start, insertion.start + insertion.length);
+    const std::wstring text = widen(insertion.text);
     SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(edit_, EM_SETSEL, insertion.caret, insertion.caret);
+}
+
+std::pair<int, int> InputField::selection() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end - start)};
 }
 
 }  // namespace lnb::win32

@@ -3,49 +3,41 @@
 
 #include <windows.h>
 
-#include <string>
-
-#include "logic/window_state.hpp"
+#include "design/presenter.hpp"
+#include "win32/control_owner.hpp"
 
 namespace lnb::win32 {
 
-// What an input field tells the window that holds it.
-class InputFieldOwner {
-  public:
-    // The field took the focus, by a click or otherwise.
-    virtual void fieldEntered(Input which, bool byClick) = 0;
-
-  protected:
-    ~InputFieldOwner() = default;
-};
-
-// A figure's edit control, taking figures as people type and paste them: the
-// keypad's decimal key types the locale's separator, line breaks and tabs
-// around pasted text are dropped (the paste stays one step for Ctrl+Z),
-// Ctrl+Y and Ctrl+Shift+Z redo what Ctrl+Z undid, and Tab does not select the
-// whole text, so that entering applies the core's rule.
+// A figure's edit control, taking figures as people type and paste them, as
+// the core decides: what the keypad's decimal key types, what a paste puts
+// where (one step for Ctrl+Z). Ctrl+Y and Ctrl+Shift+Z redo what Ctrl+Z
+// undid, and Tab does not select the whole text, so that entering applies
+// the core's rule; a click, left or right, keeps the caret where it is.
 class InputField {
   public:
     InputField() = default;
     InputField(const InputField&) = delete;
     InputField& operator=(const InputField&) = delete;
 
-    // Takes over `edit`'s messages; false when Windows refuses.
-    bool attach(HWND edit, Input which, std::wstring decimalSeparator, InputFieldOwner& owner);
-    HWND handle() const { return edit_; }
+    // Takes over `edit`'s messages; false when Windows refuses. `presenter`
+    // and `owner` must outlive the field.
+    bool attach(HWND edit, Input which, const Presenter& presenter, ControlOwner& owner);
 
   private:
     static LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void pasteTrimmed();
-    void replaceSelection(const std::wstring& text);
+    LRESULT asClick(UINT message, WPARAM wParam, LPARAM lParam);
+    void paste();
+    void apply(const Insertion& insertion);
     LRESULT character(WPARAM code, LPARAM lParam);
+    // The selection, in UTF-16 units: where it starts and how long it is.
+    std::pair<int, int> selection() const;
 
     HWND edit_ = nullptr;
     Input which_ = Input::Vertical;
-    std::wstring separator_;
-    InputFieldOwner* owner_ = nullptr;
+    const Presenter* presenter_ = nullptr;
+    ControlOwner* owner_ = nullptr;
     bool keypadDecimal_ = false;
     bool clicking_ = false;
     // The last change was an undo, which the edit control's one-step undo

@@ -19,7 +19,7 @@ void fill(HDC dc, const RECT& rect, design::Rgb rgb) {
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-void drawText(HDC dc, const ShownText& shown, RECT rect, HFONT font, UINT format) {
+void drawText(HDC dc, const ShownControl& shown, RECT rect, HFONT font, UINT format) {
     const gdi::Selection selected(dc, font);
     SetTextColor(dc, units::toColorRef(shown.fore));
     SetBkMode(dc, TRANSPARENT);
@@ -44,10 +44,10 @@ void etched(HDC dc, const RECT& r, const design::SystemColours& system) {
 
 }  // namespace
 
+// The resources carry the pictures by their names.
 bool Painter::load(HINSTANCE instance) {
-    const WindowState names;  // the pictures' names, as the resources carry them
     for (std::size_t i = 0; i < bitmaps_.size(); ++i) {
-        const std::wstring name = widen(names.pictures()[i]->name());
+        const std::wstring name = widen(design::kPictureNames[i]);
         Bitmap& bitmap = bitmaps_[i];
         bitmap.handle = gdi::Object<HBITMAP>(static_cast<HBITMAP>(
             LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -67,7 +67,7 @@ HBRUSH Painter::brush(design::Rgb rgb) const {
 }
 
 // Bottom to top: the background, the pictures, the window's labels, the
-// line under the result, the frames and the labels they hold.
+// frames and the labels they hold; what the view does not show is not drawn.
 void Painter::paintWindow(HDC dc, const RECT& area, const RECT& client, const View& view,
                           const units::Fonts& fonts) const {
     const gdi::SavedState saved(dc);
@@ -79,16 +79,11 @@ void Painter::paintWindow(HDC dc, const RECT& area, const RECT& client, const Vi
     const auto touches = [&](const design::Control& control) {
         const RECT place = units::toPixels(control, fonts.dpi());
         RECT overlap{};
-        return IntersectRect(&overlap, &place, &area) != FALSE;
+        return view[control.id].shown && IntersectRect(&overlap, &place, &area) != FALSE;
     };
     for (auto id = design::kLabelsTopDown.rbegin(); id != design::kLabelsTopDown.rend(); ++id) {
         if (touches(design::control(*id)))
             paintLabel(dc, *id, view, fonts);
-    }
-    if (touches(design::kStatusLine)) {
-        drawText(dc, view.statusLine, units::toPixels(design::kStatusLine, fonts.dpi()),
-                 fonts.get(design::kStatusLine.font, view.statusLine.pointSize),
-                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     for (const design::Control& control : design::kControls) {
         if (control.kind == design::Kind::Frame && touches(control))
@@ -162,7 +157,7 @@ const Painter::Rendering* Painter::renderingFor(HDC dc, const ShownPicture& pict
 // the frame's back colour.
 void Painter::paintFrame(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {
     const design::Control& frame = design::control(id);
-    const ShownText& shown = view[id];
+    const ShownControl& shown = view[id];
     const RECT rect = units::toPixels(frame, fonts.dpi());
     const RECT caption = frameCaption(dc, id, view, fonts);
     fill(dc, rect, shown.back);
@@ -175,7 +170,7 @@ void Painter::paintFrame(HDC dc, Id id, const View& view, const units::Fonts& fo
 
 RECT Painter::frameCaption(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {
     const design::Control& frame = design::control(id);
-    const ShownText& shown = view[id];
+    const ShownControl& shown = view[id];
     const UINT dpi = fonts.dpi();
     const RECT rect = units::toPixels(frame, dpi);
     const std::wstring caption = widen(shown.text);
@@ -192,7 +187,7 @@ RECT Painter::frameCaption(HDC dc, Id id, const View& view, const units::Fonts& 
 
 void Painter::paintLabel(HDC dc, Id id, const View& view, const units::Fonts& fonts) const {
     const design::Control& label = design::control(id);
-    const ShownText& shown = view[id];
+    const ShownControl& shown = view[id];
     const RECT rect = units::toPixels(label, fonts.dpi());
     if (!(label.flags & design::kTransparent))
         fill(dc, rect, shown.back);
@@ -203,9 +198,9 @@ void Painter::paintLabel(HDC dc, Id id, const View& view, const units::Fonts& fo
     drawText(dc, shown, rect, fonts.get(label.font, shown.pointSize), format);
 }
 
-void Painter::paintOption(HDC dc, const RECT& client, Id id, bool selected, const View& view,
+void Painter::paintOption(HDC dc, const RECT& client, Id id, const View& view,
                           const units::Fonts& fonts) const {
-    const ShownText& shown = view[id];
+    const ShownControl& shown = view[id];
     fill(dc, client, shown.back);
     const UINT dpi = fonts.dpi();
     const int diameter = MulDiv(kOptionCircle, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
@@ -216,7 +211,7 @@ void Painter::paintOption(HDC dc, const RECT& client, Id id, bool selected, cons
         const gdi::Selection withPen(dc, pen.get());
         const gdi::Selection hollow(dc, brush(shown.back));
         Ellipse(dc, circle.left, circle.top, circle.right, circle.bottom);
-        if (selected) {
+        if (shown.checked) {
             const int inset = diameter / 3;
             const gdi::Selection dot(dc, brush(shown.fore));
             Ellipse(dc, circle.left + inset, circle.top + inset, circle.right - inset,
@@ -230,13 +225,13 @@ void Painter::paintOption(HDC dc, const RECT& client, Id id, bool selected, cons
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
-void Painter::paintResult(HDC dc, const RECT& client, const View& view,
-                          const units::Fonts& fonts) const {
-    const ShownText& result = view[Id::txtDistancia];
-    fill(dc, client, result.back);
-    drawText(dc, result, client,
-             fonts.get(design::control(Id::txtDistancia).font, result.pointSize),
-             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+void Painter::paintTextField(HDC dc, const RECT& client, Id id, const View& view,
+                             const units::Fonts& fonts) const {
+    const design::Control& field = design::control(id);
+    const ShownControl& shown = view[id];
+    fill(dc, client, shown.back);
+    drawText(dc, shown, client, fonts.get(field.font, shown.pointSize),
+             (field.flags & design::kCentred ? DT_CENTER : DT_LEFT) | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace lnb::win32

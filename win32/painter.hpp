@@ -15,8 +15,8 @@
 namespace lnb::win32 {
 
 // Everything the window draws itself, with GDI, from the core's view: its
-// background, the six pictures, the labels and frames, the line under the
-// result and the result itself. The pictures are bitmaps made from the SVG
+// background, the six pictures, the labels and frames, and the controls
+// Windows would not draw as the view says. The pictures are bitmaps made from the SVG
 // drawings at build time, carried as resources named after their controls.
 class Painter {
   public:
@@ -26,12 +26,14 @@ class Painter {
     // `area` of the window's surface, whose client rectangle is `client`.
     void paintWindow(HDC dc, const RECT& area, const RECT& client, const View& view,
                      const units::Fonts& fonts) const;
-    // The result field's client rectangle: its text, centred.
-    void paintResult(HDC dc, const RECT& client, const View& view, const units::Fonts& fonts) const;
+    // A text field's client rectangle, the field drawn by the window (the
+    // disabled result): its text in its colour and size.
+    void paintTextField(HDC dc, const RECT& client, design::Id id, const View& view,
+                        const units::Fonts& fonts) const;
 
     // An option button's client rectangle, flat: a circle (with a dot when
     // selected) and the caption beside it, all in the caption's colour.
-    void paintOption(HDC dc, const RECT& client, design::Id id, bool selected, const View& view,
+    void paintOption(HDC dc, const RECT& client, design::Id id, const View& view,
                      const units::Fonts& fonts) const;
 
     // Where a frame's caption is drawn, over the frame's border.

@@ -13,21 +13,13 @@
 
 #include "design/presenter.hpp"
 #include "logic/numeric_text.hpp"
+#include "tests/fixed_pitch.hpp"
 #include "tests/fuzz/fuzz_check.hpp"
 
 namespace {
 
 using lnb::Presenter;
 using lnb::Rect;
-
-// Every character as wide as the font is high: widths without a window.
-class FixedPitch : public lnb::TextMeasure {
-  public:
-    double widthInTwips(std::string_view text, const lnb::design::Font& /*font*/,
-                        double pointSize) const override {
-        return static_cast<double>(text.size()) * pointSize * 20;
-    }
-};
 
 bool finite(const Rect& r) {
     return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) &&
@@ -81,7 +73,7 @@ void enter(Presenter& window, lnb::Input field, int caret) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    const FixedPitch measure;
+    const lnb::testing::FixedPitch measure;
     Presenter window(data[0] % 2 ? "," : ".", measure);
     window.load();
     size_t at = 1;

@@ -7,7 +7,9 @@
 #include <cmath>
 
 #include "design/presenter.hpp"
+#include "tests/contrast.hpp"
 #include "tests/data_tables.hpp"
+#include "tests/fixed_pitch.hpp"
 #include "tests/high_contrast_schemes.hpp"
 
 namespace {
@@ -17,6 +19,7 @@ using lnb::Input;
 using lnb::Presenter;
 using lnb::View;
 using lnb::design::Id;
+using lnb::testing::FixedPitch;
 using lnb::testing::StatusRow;
 using lnb::testing::Tone;
 
@@ -26,15 +29,6 @@ constexpr lnb::design::Rgb kWhite = 0xFFFFFF;
 constexpr lnb::design::Rgb kBlack = 0x000000;
 constexpr lnb::design::Rgb kLightGrey = 0xE0E0E0;
 constexpr lnb::design::Rgb kDarkGreen = 0x008000;
-
-// A stand-in for a window's fonts: every character 120 twips wide at 10 points.
-class FixedPitch : public lnb::TextMeasure {
-  public:
-    double widthInTwips(std::string_view text, const lnb::design::Font&,
-                        double pointSize) const override {
-        return 12.0 * pointSize * static_cast<double>(text.size());
-    }
-};
 
 struct Window {
     explicit Window(const char* separator = ".") : presenter(separator, measure) {
@@ -54,12 +48,12 @@ TEST_P(StatusAfterTyping, ShowsResultAndLineInTheirColours) {
     EXPECT_EQ(view[Id::txtDistancia].text, row.result);
     EXPECT_EQ(view[Id::txtDistancia].fore == kBlue, row.blue);
     EXPECT_EQ(view[Id::txtDistancia].back, kWhite);
-    EXPECT_EQ(view.statusLine.text, row.line);
-    EXPECT_EQ(view.resultDescription, row.line);
+    EXPECT_EQ(view[Id::lblAviso].text, row.line);
+    EXPECT_EQ(view[Id::txtDistancia].description, row.line);
     if (row.tone != Tone::None) {
-        const auto red = view.statusLine.fore >> 16;
-        EXPECT_EQ(red > 0x80 && (view.statusLine.fore & 0xFFFF) == 0, row.tone == Tone::Message);
-        EXPECT_EQ(view.statusLine.fore == kBlack, row.tone == Tone::Info);
+        const auto ink = view[Id::lblAviso].fore;
+        EXPECT_EQ(ink >> 16 > 0x80 && (ink & 0xFFFF) == 0, row.tone == Tone::Message);
+        EXPECT_EQ(ink == kBlack, row.tone == Tone::Info);
     }
 }
 
@@ -96,8 +90,13 @@ TEST(View, StartsWithTheDesignsColoursAndTexts) {
     EXPECT_EQ(view[Id::txtProfundidad].text, "10");
     EXPECT_EQ(view[Id::txtMedDiametro].text, "6400");
     EXPECT_EQ(view[Id::txtDistancia].pointSize, 13.5);
-    EXPECT_EQ(view.inputDescription, "Medidas: Pulgadas");
-    EXPECT_EQ(view.optionsSelected, (std::array<bool, 2>{true, false}));
+    for (const Id field : {Id::txtVertical, Id::txtHorizontal, Id::txtProfundidad})
+        EXPECT_EQ(view[field].description, "Medidas: Pulgadas");
+    EXPECT_TRUE(view[Id::Option1].checked);
+    EXPECT_FALSE(view[Id::Option2].checked);
+    EXPECT_FALSE(view[Id::txtMedDiametro].shown);
+    EXPECT_TRUE(view[Id::txtDistancia].shown);
+    EXPECT_EQ(view[Id::Label4].tooltip, "Distancia LNB, versión 1.00");
 }
 
 // The result's room is its field less the border and margin on each side.
@@ -121,20 +120,6 @@ TEST(View, NeverShrinksBelowTheFloor) {
     EXPECT_EQ(lnb::fittedPointSize("40", {13.5}, 2655, measure), 13.5);
 }
 
-// WCAG's contrast ratio of two colours.
-double contrast(lnb::design::Rgb a, lnb::design::Rgb b) {
-    auto luminance = [](lnb::design::Rgb rgb) {
-        auto channel = [](unsigned value) {
-            const double c = value / 255.0;
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(rgb >> 16 & 0xFF) + 0.7152 * channel(rgb >> 8 & 0xFF) +
-               0.0722 * channel(rgb & 0xFF);
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 class HighContrast : public testing::TestWithParam<lnb::design::SystemColours> {};
 
 // Every text reads on what is behind it; the result's state and the heading
@@ -152,11 +137,10 @@ TEST_P(HighContrast, EveryTextReadsInTheSystemsColours) {
         const auto& shown = view[control.id];
         const bool transparent = control.flags & lnb::design::kTransparent;
         const auto behind = transparent ? view.window.back : shown.back;
-        EXPECT_GE(contrast(shown.fore, behind), 4.5) << control.name;
+        EXPECT_GE(lnb::testing::contrastRatio(shown.fore, behind), 4.5) << control.name;
     }
     EXPECT_EQ(view[Id::Label3].back, system.highlight);
     EXPECT_EQ(view[Id::txtDistancia].fore, system.grayText);
-    EXPECT_GE(contrast(view.statusLine.fore, view.window.back), 4.5);
     EXPECT_EQ(window.presenter.type(Input::Depth, "10")[Id::txtDistancia].fore, system.windowText);
     for (std::size_t i = 0; i < view.picturesBottomUp.size(); ++i)
         EXPECT_EQ(view.picturesBottomUp[i].now, normal.picturesBottomUp[i].now);
@@ -215,15 +199,6 @@ TEST(View, MarksThePicturesThatMoved) {
                                                     "imgPalo1"}));
     for (std::size_t i = 0; i < view.picturesBottomUp.size(); ++i)
         EXPECT_EQ(view.picturesBottomUp[i].before, before.picturesBottomUp[i].now);
-}
-
-TEST(View, PaintsThePicturesBottomToTop) {
-    Window window;
-    std::vector<std::string_view> order;
-    for (const lnb::ShownPicture& picture : window.presenter.view().picturesBottomUp)
-        order.push_back(picture.name);
-    EXPECT_EQ(order, (std::vector<std::string_view>{"imgPlato1", "imgLnb1", "imgPlato2", "imgLnb2",
-                                                    "imgPalo2", "imgPalo1"}));
 }
 
 }  // namespace

@@ -256,7 +256,7 @@ class UsabilityTest : public QObject {
         QLineEdit* result = child(*window, "txtDistancia");
         // Through the window system, as a real click arrives.
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, result->geometry().center());
-        auto* menu = window->findChild<QMenu*>("resultMenu");
+        auto* menu = window->findChild<QMenu*>("txtDistanciaMenu");
         QVERIFY(menu && menu->isVisible());
         QCOMPARE(menu->actions().size(), 1);
         QCOMPARE(menu->actions().front()->text(), QString("Copiar"));

@@ -22,10 +22,9 @@ namespace lnb::testing {
 inline const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
 inline const QLocale kCommaLocale(QLocale::Spanish, QLocale::Spain);
 
-// A window as the program starts it: loaded, shown and active.
+// A window as the program starts it in a locale: loaded, shown and active.
 inline std::unique_ptr<FrmMain> startWindow(const QLocale& locale = kPointLocale) {
-    QLocale::setDefault(locale);
-    auto window = std::make_unique<FrmMain>();
+    auto window = std::make_unique<FrmMain>(locale.decimalPoint().toStdString());
     window->Form_Load();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))

@@ -8,17 +8,22 @@
 //   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
 //   probe highcontrast on|off (the switch the tests' build reads)
+//   probe tooltip             (the text of the tooltip shown now)
+//   probe contrast RRGGBB RRGGBB (WCAG's contrast ratio of two colours)
 #include <windows.h>
 
+#include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tests/contrast.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/wide_text.hpp"
 
@@ -37,8 +42,6 @@ HWND mainWindow() {
 }
 
 int idOf(const std::wstring& name) {
-    if (name == L"lblAviso")
-        return lnb::win32::kStatusLineId;
     for (const auto& control : lnb::design::kControls) {
         if (widen(control.name) == name)
             return lnb::win32::controlId(control.id);
@@ -47,11 +50,8 @@ int idOf(const std::wstring& name) {
 }
 
 std::wstring nameOf(int id) {
-    for (const auto& control : lnb::design::kControls) {
-        if (lnb::win32::controlId(control.id) == id)
-            return widen(control.name);
-    }
-    return L"?";
+    const auto control = lnb::win32::controlOf(id);
+    return control ? widen(lnb::design::control(*control).name) : L"?";
 }
 
 std::wstring textOf(HWND window) {
@@ -60,6 +60,26 @@ std::wstring textOf(HWND window) {
     SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return text;
+}
+
+// The tooltip the program shows now, as the screen shows it: the text of its
+// visible tooltip window.
+std::wstring shownTooltip(HWND window) {
+    struct Search {
+        std::wstring text;
+    } search;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window, nullptr),
+        [](HWND candidate, LPARAM found) -> BOOL {
+            std::array<wchar_t, 64> name{};
+            GetClassNameW(candidate, name.data(), static_cast<int>(name.size()));
+            if (std::wstring(name.data()) != TOOLTIPS_CLASSW || !IsWindowVisible(candidate))
+                return TRUE;
+            reinterpret_cast<Search*>(found)->text = textOf(candidate);
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
 }
 
 std::wstring unescape(const std::wstring& text) {
@@ -179,6 +199,16 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
         say(narrow(nameOf(GetDlgCtrlID(info.hwndFocus))));
+    } else if (command == L"tooltip") {
+        say(narrow(shownTooltip(window)));
+    } else if (command == L"contrast") {
+        const auto rgb = [](const std::wstring& hex) {
+            return static_cast<lnb::design::Rgb>(std::stoul(hex, nullptr, 16));
+        };
+        char ratio[16];
+        std::snprintf(ratio, sizeof ratio, "%.2f",
+                      lnb::testing::contrastRatio(rgb(name), rgb(argument)));
+        say(ratio);
     } else if (command == L"clipboard") {
         say(narrow(clipboard()));
     } else if (command == L"close") {
