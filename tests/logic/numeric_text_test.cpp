@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <random>
@@ -155,8 +155,18 @@ std::string unescaped(const std::string& text) {
     return out;
 }
 
+// (std::bit_cast is missing from some standard libraries the core is built with.)
 double fromBits(const std::string& hex) {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(std::stoull(hex, nullptr, 16)));
+    const auto bits = static_cast<std::uint64_t>(std::stoull(hex, nullptr, 16));
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::uint64_t bitsOf(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
 }
 
 std::vector<Recorded> recorded(const std::string& operation) {
@@ -195,8 +205,7 @@ TEST(RecordedTable, EveryTextReadsAsRecorded) {
         EXPECT_EQ(kindName(read.kind), row.expected)
             << '"' << row.input << "\" with '" << row.separator << "'";
         if (read.kind == nt::TextKind::Number && row.expected == "number") {
-            EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value),
-                      std::bit_cast<std::uint64_t>(fromBits(row.bits)))
+            EXPECT_EQ(bitsOf(read.value), bitsOf(fromBits(row.bits)))
                 << '"' << row.input << "\" with '" << row.separator << "'";
         }
     }
