@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "design/presenter.hpp"
+#include "logic/text_positions.hpp"
 #include "tests/contrast.hpp"
 #include "tests/data_tables.hpp"
 #include "tests/fixed_pitch.hpp"
@@ -180,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryRow{"80", 2, Entry::Keyboard, lnb::Selection{Input::Depth, 2, 0}},
                     EntryRow{"12,5", 1, Entry::Keyboard, lnb::Selection{Input::Depth, 1, 3}},
                     EntryRow{"\u00f1", 0, Entry::Keyboard, lnb::Selection{Input::Depth, 0, 1}},
+                    EntryRow{"\u20ac5", 1, Entry::Keyboard, lnb::Selection{Input::Depth, 1, 1}},
                     EntryRow{"1\U0001F600", 1, Entry::Keyboard, lnb::Selection{Input::Depth, 1, 2}},
                     EntryRow{"\U0001F6001", 2, Entry::Keyboard, lnb::Selection{Input::Depth, 2, 1}},
                     EntryRow{"80", 0, Entry::Click, std::nullopt}));
@@ -200,5 +202,80 @@ TEST(View, MarksThePicturesThatMoved) {
     for (std::size_t i = 0; i < view.picturesBottomUp.size(); ++i)
         EXPECT_EQ(view.picturesBottomUp[i].before, before.picturesBottomUp[i].now);
 }
+
+// Positions in a field's text, between the core's characters and the
+// windows' UTF-16 units, over characters of 1, 2, 3 and 4 bytes ("a", "é",
+// "€", "😀", which takes two units).
+struct PositionRow {
+    int characters;
+    int units;
+};
+
+class TextPositions : public testing::TestWithParam<PositionRow> {};
+
+constexpr std::string_view kMixed = "a\u00e9\u20ac\U0001F600b";
+
+TEST_P(TextPositions, CountEachCharacterInItsUnits) {
+    namespace tp = lnb::text_positions;
+    EXPECT_EQ(tp::toUtf16(kMixed, GetParam().characters), GetParam().units);
+    EXPECT_EQ(tp::toCharacters(kMixed, GetParam().units), GetParam().characters);
+    EXPECT_EQ(tp::toUtf16(tp::firstUnits(kMixed, GetParam().units), 99), GetParam().units);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TextPositions,
+                         testing::Values(PositionRow{0, 0}, PositionRow{1, 1}, PositionRow{2, 2},
+                                         PositionRow{3, 3}, PositionRow{4, 5}, PositionRow{5, 6}));
+
+TEST(TextPositions, NeverSplitAPair) {
+    namespace tp = lnb::text_positions;
+    EXPECT_EQ(tp::lengthInUtf16(kMixed), 6);
+    EXPECT_EQ(tp::toCharacters(kMixed, 4), 3);
+    EXPECT_EQ(tp::firstUnits(kMixed, 4), "a\u00e9\u20ac");
+    EXPECT_EQ(tp::firstUnits(kMixed, 99), kMixed);
+}
+
+// What a paste or the keypad's decimal key puts into a field, as the core
+// decides it for both windows: trimmed, in place of the selection, no more
+// than the field takes, the caret after it (UTF-16 units throughout).
+struct InsertionRow {
+    const char* what;
+    std::string before;                 // the field's text
+    int start, length;                  // the selection
+    std::optional<std::string> pasted;  // nothing: the keypad's decimal key
+    lnb::Insertion insertion;
+};
+
+void PrintTo(const InsertionRow& row, std::ostream* os) {
+    *os << row.what;
+}
+
+class Inserting : public testing::TestWithParam<InsertionRow> {};
+
+TEST_P(Inserting, PutsWhatFitsWhereTheSelectionIs) {
+    const InsertionRow& row = GetParam();
+    Window window(",");
+    window.presenter.type(Input::Depth, row.before);
+    const lnb::Insertion insertion =
+        row.pasted ? window.presenter.paste(Input::Depth, row.start, row.length, *row.pasted)
+                   : window.presenter.keypadDecimal(Input::Depth, row.start, row.length);
+    EXPECT_EQ(insertion, row.insertion);
+}
+
+const std::string kFull(lnb::design::kLongestInput - 1, '7');
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Inserting,
+    testing::Values(
+        InsertionRow{"a cell's line breaks and tabs", "80", 0, 0, "\t5\r\n", {0, 0, "5", 1}},
+        InsertionRow{"over a selection", "80", 0, 1, "\t9\t", {0, 1, "9", 1}},
+        InsertionRow{"inner blanks stay", "80", 2, 0, "\n1 5\n", {2, 0, "1 5", 5}},
+        InsertionRow{
+            "wide characters", "80", 1, 0, "\u20ac\U0001F600", {1, 0, "\u20ac\U0001F600", 4}},
+        InsertionRow{"past the end", "80", 9, 4, "5", {2, 0, "5", 3}},
+        InsertionRow{"the last unit left", kFull, 32766, 0, "123", {32766, 0, "1", 32767}},
+        InsertionRow{"no half pair", kFull, 0, 0, "\U0001F600", {0, 0, "", 0}},
+        InsertionRow{"room a selection frees", kFull + "7", 0, 2, "12345", {0, 2, "12", 2}},
+        InsertionRow{"the keypad's separator", "80", 2, 0, std::nullopt, {2, 0, ",", 3}},
+        InsertionRow{"the keypad over a selection", "805", 1, 2, std::nullopt, {1, 2, ",", 2}}));
 
 }  // namespace
