@@ -86,6 +86,20 @@ inline std::vector<StatusRow> statusRows() {
     return rows;
 }
 
+// One row for each way the window shows a status: each colour of the result
+// with each tone of the line, the first row of each.
+inline std::vector<StatusRow> oneRowOfEachLook(const std::vector<StatusRow>& rows) {
+    std::vector<StatusRow> chosen;
+    for (const StatusRow& row : rows) {
+        bool seen = false;
+        for (const StatusRow& kept : chosen)
+            seen = seen || (kept.blue == row.blue && kept.tone == row.tone);
+        if (!seen)
+            chosen.push_back(row);
+    }
+    return chosen;
+}
+
 struct AppearanceCheck {
     enum class Kind { Colour, Unlike, Ink };
     std::string what;
@@ -105,6 +119,27 @@ inline std::vector<AppearanceCheck> appearanceChecks() {
                           ink ? std::stoi(f.at(4)) : 1, ink ? std::stoi(f.at(5)) : 1, f.at(6)});
     }
     return checks;
+}
+
+enum class Looks { Grey, White, Outline, Drawn };
+
+// A point of the drawings and how it looks there (tests/data/pictures.tsv).
+struct PicturePoint {
+    std::string what;
+    int x, y;
+    Looks looks;
+};
+
+inline std::vector<PicturePoint> picturePoints() {
+    std::vector<PicturePoint> points;
+    for (const auto& f : detail::rowsOf(kPicturesTable)) {
+        const Looks looks = f.at(3) == "grey"      ? Looks::Grey
+                            : f.at(3) == "white"   ? Looks::White
+                            : f.at(3) == "outline" ? Looks::Outline
+                                                   : Looks::Drawn;
+        points.push_back({f.at(0), std::stoi(f.at(1)), std::stoi(f.at(2)), looks});
+    }
+    return points;
 }
 
 }  // namespace lnb::testing

@@ -87,6 +87,21 @@ def status_rows(separator):
     return rows
 
 
+def one_row_of_each_look(rows):
+    """One status row for each way the window shows a status: each colour of
+    the result with each tone of the line, the first row of each."""
+    chosen = {}
+    for row in rows:
+        _, _, blue, _, tone = row
+        chosen.setdefault((blue, tone), row)
+    return list(chosen.values())
+
+
+def picture_points():
+    """(what, x, y, looks) of tests/data/pictures.tsv."""
+    return [(what, int(x), int(y), looks) for what, x, y, looks in table("pictures.tsv")]
+
+
 def appearance_checks():
     """(what, check, x, y, w, h, expect) of tests/data/appearance.tsv."""
     checks = []

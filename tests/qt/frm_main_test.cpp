@@ -28,17 +28,15 @@ class FrmMainTest : public QObject {
         QCOMPARE(resultText(*window), QString("40"));
         QVERIFY(child<QRadioButton>(*window, "Option1")->isChecked());
         QVERIFY(!child<QRadioButton>(*window, "Option2")->isChecked());
-        QVERIFY(child(*window, "txtMedDiametro")->isHidden());
-        QVERIFY(child(*window, "txtMedProfundidad")->isHidden());
         QCOMPARE(lineUnderResult(*window), QString("Relación f/D: 0.50"));
     }
 
-    // What each status shows, in both locales: the result, its colour, the
-    // line under it and its colour, and what a screen reader hears of the
-    // result. The rows are those every suite reads.
+    // How the window shows each look of a status: the result, its colour,
+    // the line under it and its colour, and what a screen reader hears of
+    // the result. One row of each look (the core's suite checks them all).
     void typingShowsTheStatus_data() {
         QTest::addColumn<StatusRow>("row");
-        for (const StatusRow& row : statusRows()) {
+        for (const StatusRow& row : oneRowOfEachLook(statusRows())) {
             std::ostringstream name;
             PrintTo(row, &name);
             QTest::newRow(name.str().c_str()) << row;
@@ -144,6 +142,19 @@ class FrmMainTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), depth);
         QVERIFY(depth->selectedText().isEmpty());
         QCOMPARE(depth->cursorPosition(), 2);
+    }
+
+    // A right click into a field that has not the focus enters it, as any
+    // click does: the caret stays where it was, nothing is selected.
+    void rightClickingIntoAFieldKeepsItsCaret() {
+        const auto window = startWindow();
+        auto* depth = child(*window, "txtProfundidad");
+        depth->setCursorPosition(1);
+        QTest::mouseClick(depth, Qt::RightButton, {},
+                          QPoint(depth->width() - 4, depth->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), depth);
+        QVERIFY(depth->selectedText().isEmpty());
+        QCOMPARE(depth->cursorPosition(), 1);
     }
 
     void clicksThatChangeNothing_data() {

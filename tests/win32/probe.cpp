@@ -8,6 +8,7 @@
 //   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
 //   probe highcontrast on|off (the switch the tests' build reads)
+//   probe select NAME START,END (the field's selection, as if the user had made it)
 //   probe tooltip             (the text of the tooltip shown now)
 //   probe contrast RRGGBB RRGGBB (WCAG's contrast ratio of two colours)
 #include <windows.h>
@@ -21,6 +22,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/contrast.hpp"
@@ -110,6 +112,11 @@ std::wstring unescape(const std::wstring& text) {
             out += kind;
     }
     return out;
+}
+
+std::pair<int, int> splitPair(const std::wstring& text) {
+    const std::size_t comma = text.find(L',');
+    return {std::stoi(text.substr(0, comma)), std::stoi(text.substr(comma + 1))};
 }
 
 void setClipboard(const std::wstring& text) {
@@ -228,6 +235,9 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         say(accessible(control, command));
     } else if (command == L"highcontrast") {
         switchHighContrast(name == L"on");
+    } else if (command == L"select" && control) {
+        const auto [start, end] = splitPair(argument);
+        SendMessageW(control, EM_SETSEL, start, end);
     } else if (command == L"paste" && control) {
         setClipboard(unescape(argument));
         SendMessageW(control, EM_SETSEL, 0, -1);

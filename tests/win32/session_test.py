@@ -19,8 +19,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, appearance_checks, check, check_appearance, finish, ink_in, is_blue, run,
-    screen_pixels, status_rows, tone_of)
+    EXAMPLE_FIGURES, appearance_checks, check, check_appearance, finish, ink_in, is_blue,
+    one_row_of_each_look, picture_points, run, screen_pixels, status_rows, tone_of)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
@@ -83,13 +83,22 @@ def check_keyboard(window):
     run("xdotool", "mousemove", str(x + 4), str(y + h // 2), "click", "1")
     time.sleep(0.3)
     check(window.probe("selection", "txtProfundidad") == "0 0", "a click keeps its caret")
+    window.probe("select", "txtHorizontal", "1,1")
+    x, y, w, h = (int(v) for v in window.probe("where", "txtHorizontal").split())
+    run("xdotool", "mousemove", str(x + w - 4), str(y + h // 2), "click", "3")
+    time.sleep(0.3)
+    window.keys("Escape")
+    check(window.probe("focus") == "txtHorizontal", "a right click enters a field")
+    check(window.probe("selection", "txtHorizontal") == "1 1",
+          f"a right click keeps its caret: {window.probe('selection', 'txtHorizontal')}")
 
 
 def check_status_rows(window, separator):
-    """The status rows every suite reads, each from the example figures, one
-    probe run apiece: the fields that differ put back, the row's texts
-    pasted, then what the window shows read back and looked at."""
-    for typed, result, blue, line, tone in status_rows(separator):
+    """A status row of each look (the core's suite checks them all), each from
+    the example figures, one probe run apiece: the fields that differ put
+    back, the row's texts pasted, then what the window shows read back and
+    looked at."""
+    for typed, result, blue, line, tone in one_row_of_each_look(status_rows(separator)):
         commands = []
         for name, figure in EXAMPLE_FIGURES.items():
             if window.texts[name] != figure:
@@ -114,26 +123,6 @@ def check_status_rows(window, separator):
         check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
 
 
-# The worked example in pixels: the front dish fills 376, 168, 320 × 320;
-# its LNB a 25 px square at 523.5, 315.5; the side dish 16, 168, 40 × 320.
-PICTURE_POINTS = [
-    ("front dish inside", 456, 250, "grey"),
-    ("front dish top left corner", 378, 170, "white"),
-    ("front dish left edge", 377, 328, "outline"),
-    ("front dish top edge", 536, 169, "outline"),
-    ("front LNB square's corner", 525, 317, "grey"),
-    # the LNB and the arm lie over the dish: their outlines show inside it
-    ("front LNB's apex, over the dish", 536, 317, "outline"),
-    ("front arm's side, over the dish", 527, 420, "outline"),
-    # the line under the result is a window of its own: no seam where it starts
-    ("front dish's top outline at the line's left edge", 508, 170, "outline"),
-    ("side dish vertex", 17, 328, "outline"),
-    ("side dish behind its back", 17, 200, "white"),
-    ("side arm's empty corner", 60, 344, "white"),
-    ("beside the front dish", 720, 400, "white"),
-]
-
-
 def check_pictures(window):
     pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
     check_appearance(pixels, window.origin)
@@ -143,15 +132,13 @@ def check_pictures(window):
         inked = [x for x in range(690, 805) for y in range(top, bottom)
                  if window.pixel(x, y, pixels) != (255, 255, 255)]
         check(inked and max(inked) < 804, f"the {what} shows whole (to x = {max(inked or [0])})")
-    for what, x, y, looks in PICTURE_POINTS:
+    for what, x, y, looks in picture_points():
         near = [window.pixel(x + dx, y + dy, pixels) for dx in range(-2, 3) for dy in range(-2, 3)]
         rgb = window.pixel(x, y, pixels)
-        if looks == "grey":
-            ok = all(abs(c - 192) <= 6 for c in rgb)
-        elif looks == "white":
-            ok = rgb == (255, 255, 255)
-        else:
-            ok = any(is_blue(c) for c in near)
+        ok = {"grey": all(abs(c - 192) <= 6 for c in rgb),
+              "white": rgb == (255, 255, 255),
+              "outline": any(is_blue(c) for c in near),
+              "drawn": rgb != (255, 255, 255)}[looks]
         check(ok, f"{what} at {x},{y} looks {looks}: {rgb}")
 
 
@@ -166,28 +153,19 @@ def check_screen_reader_names(window):
         check(state & STATE_SYSTEM_INVISIBLE, f"{control} is invisible to screen readers ({state:#x})")
 
 
-def contrast(a, b):
-    """WCAG's contrast ratio of two colours."""
-    def luminance(rgb):
-        def channel(value):
-            c = value / 255
-            return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
-        r, g, b = (channel(v) for v in rgb)
-        return 0.2126 * r + 0.7152 * g + 0.0722 * b
-    la, lb = luminance(a), luminance(b)
-    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
-
-
 def check_every_text_reads(window, what):
-    """Each caption, field text, result and line against what lies behind it."""
+    """Each caption, field text, result and line against what lies behind it,
+    by WCAG's contrast ratio (the tests' C++ formula, through the probe)."""
     pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
     client = {(x - window.origin[0], y - window.origin[1]): c for (x, y), c in pixels.items()}
-    for name, kind, x, y, w, h, _ in appearance_checks():
-        if kind != "ink":
-            continue
-        behind, ink = client[(x, y)], ink_in(client, x, y, w, h)
-        ratio = contrast(ink, behind)
-        check(ratio >= 4.5, f"{what}: {name}, {ink} on {behind}: {ratio:.1f} : 1")
+    inks = [(name, client[(x, y)], ink_in(client, x, y, w, h))
+            for name, kind, x, y, w, h, _ in appearance_checks() if kind == "ink"]
+    commands = []
+    for _, behind, ink in inks:
+        commands += ["contrast", "%02X%02X%02X" % ink, "%02X%02X%02X" % behind, "--"]
+    ratios = window.probe(*commands[:-1]).split("\n")
+    for (name, behind, ink), ratio in zip(inks, ratios):
+        check(float(ratio) >= 4.5, f"{what}: {name}, {ink} on {behind}: {ratio} : 1")
 
 
 def check_high_contrast():
@@ -209,6 +187,23 @@ def check_high_contrast():
     heading = window.pixel(565, 92)
     check(heading == (0, 0, 255), f"switched back: the heading is the design's blue {heading}")
     window.close()
+
+
+def check_version_tooltip(window):
+    """The credit line shows the program's version while the pointer rests
+    on it."""
+    x, y, w, h = (int(v) for v in window.probe("where", "Label4").split())
+    run("xdotool", "mousemove", str(x + 20), str(y + h // 2))
+    time.sleep(0.2)
+    run("xdotool", "mousemove", str(x + 22), str(y + h // 2))
+    shown = ""
+    for _ in range(40):
+        shown = window.probe("tooltip")
+        if shown:
+            break
+        time.sleep(0.1)
+    check(shown == "Distancia LNB, versión 1.00", f"the credit line's tooltip: {shown!r}")
+    run("xdotool", "mousemove", "0", "0")
 
 
 def check_copy(window):
@@ -252,6 +247,7 @@ def main():
         check_start(window)
         check_screen_reader_names(window)
         check_pictures(window)
+        check_version_tooltip(window)
         check_keyboard(window)
         window.texts.update({"txtHorizontal": "905"})
         check_status_rows(window, ".")

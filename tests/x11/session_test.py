@@ -21,8 +21,8 @@ from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, run, screen_pixels,
-    start_display, status_rows, tone_of)
+    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, one_row_of_each_look, run,
+    screen_pixels, start_display, status_rows, tone_of)
 
 PROGRAM, DESKTOP_ENTRY = sys.argv[1:3]
 
@@ -124,8 +124,9 @@ class Window:
 
 
 def check_status_rows(window, separator):
-    """The status rows every suite reads, each from the example figures."""
-    for typed, result, blue, line, tone in status_rows(separator):
+    """A status row of each look (the core's suite checks them all), each
+    from the example figures."""
+    for typed, result, blue, line, tone in one_row_of_each_look(status_rows(separator)):
         for control, figure in EXAMPLE_FIGURES.items():
             if window.texts[control] != figure:
                 window.set_text(control, figure)
