@@ -9,27 +9,31 @@ WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
-        test-windows test-core-wasm package
+        test-windows test-core-wasm package bench-windows
 
 all: build
 
 deps:
-	scripts/install-deps
+	scripts/install-deps test
+
+# Whether the build makes the tests too: `make run` needs none of them.
+TESTING ?= ON
 
 configure:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DDISTANCIA_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DDISTANCIA_WERROR=$(WERROR) \
+	    -DBUILD_TESTING=$(TESTING)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run:
 	scripts/install-deps
-	$(MAKE) build
+	$(MAKE) build TESTING=OFF
 	$(BUILD_DIR)/qt/distancia-lnb
 
 test:
-	scripts/install-deps
-	$(MAKE) build
+	scripts/install-deps test
+	$(MAKE) build TESTING=ON
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -57,14 +61,22 @@ fuzz:
 	        $(FUZZ_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
 	done
 
-# Release build of the program and the benchmarks; prints the table and
-# writes bench/results.md.
+# Release builds of the programs and the benchmarks: each measures into its
+# JSON file in bench/, and the table of all that was measured (printed, and
+# written to bench/results.md) is made from those files.
 BENCH_DIR ?= build-bench
-bench: windows
+BENCH_REPORT = python3 bench/report.py $$(ls bench/linux.json bench/windows.json 2>/dev/null)
+bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDISTANCIA_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target distancia-lnb core_bench window_bench bare_window design_texts_window
-	python3 bench/run.py $(BENCH_DIR) --windows $(WINDOWS_DIR)
+	python3 bench/measure.py linux $(BENCH_DIR) bench/linux.json
+	$(BENCH_REPORT)
+
+bench-windows: windows
+	scripts/install-deps bench
+	python3 bench/measure.py windows $(WINDOWS_DIR) bench/windows.json
+	$(BENCH_REPORT)
 
 screenshot:
 	scripts/screenshot
@@ -72,7 +84,7 @@ screenshot:
 # The Debian package, built with Debian's hardening flags: dist/linux/ gets it.
 PACKAGE_DIR ?= build-package
 package:
-	scripts/install-deps
+	scripts/install-deps test
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	    -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) \
 	        $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)" \
@@ -111,4 +123,5 @@ test-core-wasm:
 	ctest --test-dir $(WASM_DIR) --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) dist
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) \
+	    $(WASM_DIR) dist

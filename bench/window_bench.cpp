@@ -12,7 +12,7 @@
 namespace {
 
 void keystroke(benchmark::State& state, const char* field, QStringList figures) {
-    lnb::FrmMain window;
+    lnb::FrmMain window(".");
     window.Form_Load();
     window.show();
     auto* input = window.findChild<QLineEdit*>(field);

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Turns the measurements measure.py wrote into one table, printed and
+written to bench/results.md: only what was measured, each with its date.
+
+    bench/report.py [linux.json] [windows.json]"""
+
+import json
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# What each figure should stay within: the start-up as measured when the whole
+# window went into the core's view, no worse.
+KEYSTROKE_CORE_US = 1.0
+KEYSTROKE_WINDOW_US = 2000
+START_UP_CPU = 1.20
+START_UP_MEMORY = 1.08
+WINDOWS_START_UP = 1.45
+WINDOWS_MEMORY = 1.25
+PROGRAM_FILE_KIB = 1024
+
+
+def row(what, value, target="", met=None):
+    mark = "" if met is None else ("yes" if met else "**no**")
+    return f"| {what} | {value} | {target} | {mark} |"
+
+
+def start_up_rows(prefix, start_up, floor, cpu_target, memory_target):
+    rows = []
+    for name, figures in start_up.items():
+        rows.append(row(f"{prefix}start-up to first painted frame, {name}: CPU",
+                        f"{figures['cpu_ms']:.1f} ms"))
+        rows.append(row(f"{prefix}peak memory, {name}", f"{figures['peak_mib']:.1f} MiB"))
+    program, compared = start_up["program"], start_up[floor]
+    for what, key, target in [("start-up CPU", "cpu_ms", cpu_target),
+                              ("peak memory", "peak_mib", memory_target)]:
+        ratio = program[key] / compared[key]
+        rows.append(row(f"{prefix}{what}, program / {floor}", f"{ratio:.2f}", f"≤ {target:.2f}",
+                        ratio <= target))
+    return rows
+
+
+def linux_section(measured):
+    lines = [f"## Linux", "",
+             f"Measured {measured['date']} on {measured['machine']}: in-process figures are "
+             f"medians of 10 repetitions (offscreen), whole-process figures medians of "
+             f"{measured['runs']} alternated runs each on a virtual X display.", "",
+             "| what | median | target | met |", "| --- | --- | --- | --- |"]
+    for name, us in measured["core_keystroke_us"].items():
+        lines.append(row(f"core keystroke, {name} field", f"{us * 1000:.0f} ns",
+                         f"< {KEYSTROKE_CORE_US:g} µs", us < KEYSTROKE_CORE_US))
+    for name, us in measured["window_keystroke_us"].items():
+        lines.append(row(f"window keystroke to repaint, {name.replace('_', ' ')}",
+                         f"{us / 1000:.2f} ms", f"< {KEYSTROKE_WINDOW_US / 1000:g} ms",
+                         us < KEYSTROKE_WINDOW_US))
+    lines += start_up_rows("", measured["start_up"], "fair floor", START_UP_CPU, START_UP_MEMORY)
+    breakdown = measured["breakdown"]
+    floor = breakdown["floor"]
+    lines += ["", "Where the start-up goes beyond the fair floor, in instructions to the first "
+              "painted frame (callgrind, one run each):", "",
+              "| part | instructions | of the floor |", "| --- | --- | --- |"]
+    parts = [("the fair floor, whole", floor), ("the program, whole", breakdown["program"])]
+    parts += [(part["what"], part["instructions"]) for part in breakdown["parts"]]
+    accounted = sum(part["instructions"] for part in breakdown["parts"])
+    parts.append(("the rest, against the floor", breakdown["program"] - floor - accounted))
+    for what, count in parts:
+        lines.append(f"| {what} | {count / 1e6:.1f} M | {count / floor * 100:.1f} % |")
+    return lines
+
+
+def windows_section(measured):
+    lines = ["## Windows", "",
+             f"Measured {measured['date']} on {measured['machine']} under Wine: medians of "
+             f"{measured['runs']} alternated runs each on a virtual X display.", "",
+             "| what | median | target | met |", "| --- | --- | --- | --- |"]
+    lines += start_up_rows("", measured["start_up"], "bare Win32 window", WINDOWS_START_UP,
+                           WINDOWS_MEMORY)
+    size = measured["program_file_kib"]
+    lines.append(row("program file", f"{size:.0f} KiB", f"≤ {PROGRAM_FILE_KIB} KiB",
+                     size <= PROGRAM_FILE_KIB))
+    return lines
+
+
+def main():
+    lines = ["# Benchmark results", "", "Made by `make bench` (Linux) and `make bench-windows` "
+             "(Windows, under Wine) from Release builds; each section says when it was measured."]
+    for path in sys.argv[1:]:
+        measured = json.loads(Path(path).read_text())
+        section = windows_section if "program_file_kib" in measured else linux_section
+        lines += [""] + section(measured)
+    table = "\n".join(lines) + "\n"
+    print(table)
+    (ROOT / "bench" / "results.md").write_text(table)
+
+
+if __name__ == "__main__":
+    main()
