@@ -11,14 +11,16 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 
-# What each figure should stay within: the start-up as measured when the whole
-# window went into the core's view, no worse.
+# What each figure should stay within. Start-up: no worse than measured before
+# the whole window went into the core's view (Linux 1.19 and 1.07 against the
+# fair floor, Windows 1.38 and 1.21 against the bare window), with room for
+# the runs' spread.
 KEYSTROKE_CORE_US = 1.0
 KEYSTROKE_WINDOW_US = 2000
 START_UP_CPU = 1.20
 START_UP_MEMORY = 1.08
-WINDOWS_START_UP = 1.45
-WINDOWS_MEMORY = 1.25
+WINDOWS_START_UP = 1.40
+WINDOWS_MEMORY = 1.22
 PROGRAM_FILE_KIB = 1024
 
 
