@@ -14,9 +14,8 @@ using design::Id;
 using design::Rgb;
 
 // How a control's words are drawn besides its design: a result that no
-// longer follows the figures, and the line under it as a message or as
-// information.
-enum class Tone { Designed, Stale, Message, Information };
+// longer follows the figures, and the message under it.
+enum class Tone { Designed, Stale, Message };
 
 // The room a text has in its control: a text field's less its border and margin.
 double roomFor(const design::Control& control) {
@@ -51,8 +50,6 @@ class Presenter::Palette {
         if (tone == Tone::Stale)
             shown.fore =
                 highContrast_ ? system_.grayText : design::toRgb(design::kOutOfDateGrey, system_);
-        if (tone == Tone::Information)
-            shown.fore = system_.windowText;
         // Disabled with its frame: the system's grey, as the platform draws it.
         if (control.kind == design::Kind::OptionButton && design::isDisabled(control))
             shown.fore = system_.grayText;
@@ -148,8 +145,26 @@ Insertion Presenter::insert(Input input, int start, int length, std::string_view
     return {start, length, std::string(kept), start + text_positions::lengthInUtf16(kept)};
 }
 
+// What a handler's outcome shows besides the fields' texts: the line under
+// the result, the dish sheet, and the sheet as "Copiar la ficha" copies it.
+struct Presenter::Said {
+    std::string line;
+    std::optional<texts::SheetText> sheet;
+    std::string copied;
+    bool current;
+};
+
 void Presenter::show(std::optional<Selection> selection) {
-    const texts::StatusLine line = texts::statusLine(logic_.status(), logic_.decimalSeparator());
+    const WindowState& state = logic_.state();
+    const Status& status = logic_.status();
+    const std::string& separator = logic_.decimalSeparator();
+    Said said{texts::statusLine(status, separator), std::nullopt,
+              texts::copiedSheet(
+                  {state.txtVertical.Text, state.txtHorizontal.Text, state.txtProfundidad.Text},
+                  state.txtDistancia.Text, status.sheet, separator),
+              status.resultIsCurrent()};
+    if (status.sheet)
+        said.sheet = texts::sheetText(*status.sheet, separator);
     const design::SystemColours& system = highContrast_ ? *highContrast_ : design::kClassicColours;
     const Palette palette(system, highContrast_.has_value());
     view_.system = system;
@@ -159,46 +174,65 @@ void Presenter::show(std::optional<Selection> selection) {
     view_.window.pointSize = design::kFrmMain.font.pointSize;
     view_.selection = selection;
     for (const design::Control& control : design::kControls)
-        showControl(view_.controls[static_cast<std::size_t>(control.id)], control, line, palette);
+        showControl(view_.controls[static_cast<std::size_t>(control.id)], control, said, palette);
     for (ShownPicture& picture : view_.picturesBottomUp) {
         picture.before = picture.now;
-        picture.now = logic_.state().picture(picture.id).rect();
+        picture.now = state.picture(picture.id).rect();
     }
 }
 
-void Presenter::showControl(ShownControl& shown, const design::Control& control,
-                            const texts::StatusLine& line, const Palette& palette) const {
+void Presenter::showControl(ShownControl& shown, const design::Control& control, const Said& said,
+                            const Palette& palette) const {
     const WindowState& state = logic_.state();
+    shown.text = textOf(control, said);
     Tone tone = Tone::Designed;
-    if (control.text) {
-        shown.text = (state.*control.text).Text;
-    } else if (control.id == Id::lblAviso) {
-        shown.text = line.text;
-        tone = line.isMessage ? Tone::Message : Tone::Information;
-    } else {
-        shown.text = control.caption;
-    }
-    if (control.id == Id::txtDistancia && !logic_.status().resultIsCurrent())
+    if (control.id == Id::lblAviso)
+        tone = Tone::Message;
+    if (control.id == Id::txtDistancia && !said.current)
         tone = Tone::Stale;
     palette.paint(shown, control, tone);
     shown.pointSize = control.flags & design::kShrinksToFit
                           ? fittedPointSize(shown.text, control.font, roomFor(control), measure_)
                           : designedPointSize(control);
     shown.shown = !(control.flags & design::kHidden);
+    // The sheet shows only where there is one, and only the lines it has.
+    if (control.id == Id::fraFicha || control.container == Id::fraFicha)
+        shown.shown = said.sheet && !shown.text.empty();
     shown.checked = (control.id == Id::Option1 && state.Option1.Value) ||
                     (control.id == Id::Option2 && state.Option2.Value);
     shown.tooltip = control.id == Id::Label4 ? texts::versionNote() : std::string();
-    // Screen readers hear the unit with each figure, and the line under the
-    // result with the result.
+    describe(shown, control, said);
+}
+
+std::string Presenter::textOf(const design::Control& control, const Said& said) const {
+    if (control.text)
+        return (logic_.state().*control.text).Text;
+    if (control.id == Id::lblAviso)
+        return said.line;
+    if (said.sheet && control.id == Id::fraFicha)
+        return said.sheet->caption;
+    for (std::size_t line = 0; line < design::kSheetLines.size(); ++line) {
+        if (control.id == design::kSheetLines[line])
+            return said.sheet ? said.sheet->lines[line] : std::string();
+    }
+    return std::string(control.caption);
+}
+
+// Screen readers hear the unit with each figure, and the line under the
+// result with the result. The figures' menus and the result's copy the
+// result as shown, and the sheet while the result is current.
+void Presenter::describe(ShownControl& shown, const design::Control& control,
+                         const Said& said) const {
+    const WindowState& state = logic_.state();
+    const CopyEntry copySheet{std::string(texts::kCopySheet), said.copied, said.current};
     shown.menu.clear();
+    shown.description.clear();
     if (design::isInput(control.id)) {
         shown.description = texts::unitDescription(state.Option1.Value);
-        shown.menu.push_back({std::string(texts::kCopyResult), state.txtDistancia.Text});
+        shown.menu = {{std::string(texts::kCopyResult), state.txtDistancia.Text}, copySheet};
     } else if (control.id == Id::txtDistancia) {
-        shown.description = line.text;
-        shown.menu.push_back({std::string(texts::kCopy), state.txtDistancia.Text});
-    } else {
-        shown.description.clear();
+        shown.description = said.line;
+        shown.menu = {{std::string(texts::kCopy), state.txtDistancia.Text}, copySheet};
     }
 }
 

@@ -56,10 +56,13 @@ class Presenter {
 
   private:
     class Palette;
+    struct Said;
 
     void show(std::optional<Selection> selection = std::nullopt);
-    void showControl(ShownControl& shown, const design::Control& control,
-                     const texts::StatusLine& line, const Palette& palette) const;
+    void showControl(ShownControl& shown, const design::Control& control, const Said& said,
+                     const Palette& palette) const;
+    std::string textOf(const design::Control& control, const Said& said) const;
+    void describe(ShownControl& shown, const design::Control& control, const Said& said) const;
     Insertion insert(Input input, int start, int length, std::string_view text) const;
 
     FrmMainLogic logic_;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/texts.hpp"
 
+#include <algorithm>
+#include <cmath>
+
 #include "design/build_config.hpp"
 #include "design/window_design.hpp"
 #include "logic/numeric_text.hpp"
@@ -20,39 +23,78 @@ std::string notANumber(const Status& status, std::string_view separator) {
     return text + ".";
 }
 
-// Neutral information for a current result, in the locale's notation.
-std::string dishReading(const DishReading& reading, std::string_view separator) {
-    if (reading.shape == DishReading::Shape::Centred)
-        return "Relación f/D: " + numeric_text::writeFixed(reading.value, 2, separator);
-    return "Ángulo de offset: " + numeric_text::writeFixed(reading.value, 1, separator) + "°";
+std::string ratio(double value, std::string_view separator) {
+    return numeric_text::writeFixed(value, 2, separator);
+}
+
+// A length on the tape: at least one decimal and at least three significant
+// digits (36,0 · 129,6 · 4,29 · 0,429).
+std::string distance(double value, std::string_view separator) {
+    const int integerDigits = static_cast<int>(std::floor(std::log10(value))) + 1;
+    return numeric_text::writeFixed(value, std::max(1, 3 - integerDigits), separator);
+}
+
+// A figure as its field holds it, written as the program writes numbers.
+std::string figure(std::string_view text, std::string_view separator) {
+    const auto value = numeric_text::read(text, separator);
+    return value ? numeric_text::write(*value, separator) : std::string(text);
 }
 
 }  // namespace
 
-StatusLine statusLine(const Status& status, std::string_view separator) {
+std::string statusLine(const Status& status, std::string_view separator) {
     switch (status.kind) {
         case StatusKind::NotANumber:
-            return {notANumber(status, separator), true};
+            return notANumber(status, separator);
         case StatusKind::OutOfRange:
-            return {"El número en " + fieldName(status) + " es demasiado grande o pequeño.", true};
+            return "El número en " + fieldName(status) + " es demasiado grande o pequeño.";
         case StatusKind::ZeroDepth:
-            return {"La profundidad no puede ser 0.", true};
+            return "La profundidad no puede ser 0.";
         case StatusKind::DepthTooSmall:
-            return {"La profundidad es demasiado pequeña.", true};
+            return "La profundidad es demasiado pequeña.";
         case StatusKind::TooLarge:
-            return {"Las medidas son demasiado grandes.", true};
+            return "Las medidas son demasiado grandes.";
         case StatusKind::NotPositive:
-            return {"Las medidas deben ser positivas.", true};
+            return "Las medidas deben ser positivas.";
         case StatusKind::DrawingTooLarge:
-            return {"El dibujo no puede seguir estas medidas.", true};
+            return "El dibujo no puede seguir estas medidas.";
         case StatusKind::Current:
-            if (status.reading)
-                return {dishReading(*status.reading, separator), false};
-            break;
         case StatusKind::Editing:
             break;
     }
-    return {"", false};
+    return {};
+}
+
+SheetText sheetText(const DishSheet& sheet, std::string_view separator) {
+    if (sheet.shape == DishShape::Centred)
+        return {"Parábola centrada",
+                {"Relación f/D: " + ratio(sheet.ratio, separator),
+                 "Del borde al LNB: " + distance(sheet.rimToFocus, separator), ""}};
+    return {"Parábola offset",
+            {"Ángulo de offset: " + numeric_text::writeFixed(sheet.offsetAngle, 1, separator) +
+                 "° · f/D equivalente: " + ratio(sheet.ratio, separator),
+             "Del borde inferior al LNB: " + distance(sheet.rimToFocus, separator),
+             "Del borde superior al LNB: " + distance(sheet.upperRimToFocus, separator)}};
+}
+
+std::string copiedSheet(const std::array<std::string_view, 3>& figures, std::string_view result,
+                        const std::optional<DishSheet>& sheet, std::string_view separator) {
+    std::string text;
+    for (const Input input : kInputs) {
+        text += std::string(design::captionOf(input).caption) + ": " +
+                figure(figures[static_cast<std::size_t>(input)], separator) + "\n";
+    }
+    text += std::string(design::control(design::Id::Label3).caption) + ": " + std::string(result) +
+            "\n";
+    if (!sheet)
+        return text;
+    const SheetText shown = sheetText(*sheet, separator);
+    text += shown.caption + "\n";
+    for (const std::string& line : shown.lines) {
+        if (!line.empty())
+            text += line + "\n";
+    }
+    return text;
 }
 
 std::string unitDescription(bool inches) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,15 +13,24 @@
 // of the design's controls are in the design table.
 namespace lnb::texts {
 
-// The line under the result for a status: why the result is not current; for
-// a current result what installers read next to it (f/D or the offset angle);
-// or nothing while a figure is being typed. `separator` is the locale's
-// decimal separator.
-struct StatusLine {
-    std::string text;  // empty: nothing to say
-    bool isMessage;    // a message (drawn in the status line's colour), or information
+// The line under the result for a status: why the result is not current, or
+// nothing (a current result, a figure being typed). `separator` is the
+// locale's decimal separator, here and below.
+std::string statusLine(const Status& status, std::string_view separator);
+
+// The dish sheet as its frame shows it: the caption, and up to three lines
+// (empty where there are fewer), in the locale's notation.
+struct SheetText {
+    std::string caption;
+    std::array<std::string, 3> lines;
 };
-StatusLine statusLine(const Status& status, std::string_view separator);
+SheetText sheetText(const DishSheet& sheet, std::string_view separator);
+
+// What "Copiar la ficha" puts on the clipboard, one item a line: the three
+// figures (the input fields' texts, in kInputs order) with their captions, the
+// result under its heading, and the sheet, where there is one.
+std::string copiedSheet(const std::array<std::string_view, 3>& figures, std::string_view result,
+                        const std::optional<DishSheet>& sheet, std::string_view separator);
 
 // The accessible description of an input field: the unit of the figures.
 std::string unitDescription(bool inches);
@@ -28,6 +39,17 @@ std::string unitDescription(bool inches);
 // fields' menus that copies the result.
 inline constexpr std::string_view kCopy = "Copiar";
 inline constexpr std::string_view kCopyResult = "Copiar la distancia";
+// The entry of both menus that copies the dish sheet.
+inline constexpr std::string_view kCopySheet = "Copiar la ficha";
+
+// A field's own menu where the program makes it itself (on Windows), worded
+// as Qt's Spanish translation words it on Linux.
+inline constexpr std::string_view kUndo = "Deshacer";
+inline constexpr std::string_view kRedo = "Rehacer";
+inline constexpr std::string_view kCut = "Cortar";
+inline constexpr std::string_view kPaste = "Pegar";
+inline constexpr std::string_view kDelete = "Eliminar";
+inline constexpr std::string_view kSelectAll = "Seleccionar todo";
 
 // What the credit line says of the program when the pointer rests on it.
 std::string versionNote();

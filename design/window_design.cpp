@@ -17,6 +17,7 @@ const Window kFrmMain{
 
 namespace {
 constexpr Font k9_75BoldItalic{9.75, true, true};
+constexpr Font k8_25{8.25};
 constexpr Font k9_75{9.75};
 constexpr Font k12{12};
 constexpr Font k13_5{13.5};
@@ -31,7 +32,10 @@ constexpr auto kWindow = Id::frmMain;
 // option buttons have the flat look. A text field's text is the window
 // state's (the example figures, "Text1"), not written here. The line under
 // the result is the window's own: centred under the result, as wide as the
-// room between the depth frame and the window's right edge allows.
+// room between the depth frame and the window's right edge allows. So is the
+// dish sheet, a frame like "Medidas" in the free space at the top right: the
+// design's 225-twip gap after "Medidas", its top and bottom, the 240-twip
+// right margin; its lines in the window's own font size, under its caption.
 // clang-format off
 const std::array<Control, kControlCount> kControls{{
 //   id                     name                 kind                container   caption                        text                             Left   Top   Width Height font            fore        back        flags
@@ -52,6 +56,10 @@ const std::array<Control, kControlCount> kControls{{
     {Id::Label4,            "Label4",            Kind::Label,        kWindow,    "por " DISTANCIA_CREDIT_NAME,  nullptr,                         10560, 9120, 1695, 375,  k9_75BoldItalic, kDarkGreen, kSysBack,   kTransparent},
     {Id::Label5,            "Label5",            Kind::Label,        kWindow,    DISTANCIA_CONTACT_ADDRESS,     nullptr,                         10440, 9360, 1695, 375,  kDefaultFont,    kDarkGreen, kSysBack,   kTransparent},
     {Id::lblAviso,          "lblAviso",          Kind::Label,        kWindow,    "",                            nullptr,                         7620,  2310, 4335, 285,  k9_75,           kDarkRed,   kSysBack,   kTransparent | kCentred | kShrinksToFit},
+    {Id::fraFicha,          "fraFicha",          Kind::Frame,        kWindow,    "",                            nullptr,                         7560,  240,  4275, 975,  k13_5,           kBlue,      kLightGrey, kNone},
+    {Id::lblFicha1,         "lblFicha1",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   300,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblFicha2,         "lblFicha2",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   510,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblFicha3,         "lblFicha3",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   720,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
 }};
 // clang-format on
 

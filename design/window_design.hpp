@@ -17,7 +17,8 @@ namespace lnb::design {
 enum class Kind { Frame, Label, TextField, OptionButton };
 
 // The controls, named as the design names them, in tab order: the design's
-// sixteen, then the window's own line under the result.
+// sixteen, then the window's own: the line under the result, and the dish
+// sheet's frame with its lines.
 enum class Id {
     Frame1,
     Label1,
@@ -35,8 +36,12 @@ enum class Id {
     Label3,
     Label4,
     Label5,
-    lblAviso,  // why the result does not follow the figures, or what else they give
-    frmMain,   // the window itself, as a container
+    lblAviso,  // why the result does not follow the figures
+    fraFicha,  // the dish sheet: what installers put on the tape
+    lblFicha1,
+    lblFicha2,
+    lblFicha3,
+    frmMain,  // the window itself, as a container
 };
 
 // A colour as the design states it: 0x00BBGGRR, or a system colour when the
@@ -192,6 +197,9 @@ inline constexpr std::array<Id, 4> kLabelsTopDown{Id::lblAviso, Id::Label5, Id::
 inline constexpr std::array<PictureId, 6> kPicturesTopDown{
     PictureId::imgPalo1,  PictureId::imgPalo2, PictureId::imgLnb2,
     PictureId::imgPlato2, PictureId::imgLnb1,  PictureId::imgPlato1};
+
+// The dish sheet's lines, in their frame from the top.
+inline constexpr std::array<Id, 3> kSheetLines{Id::lblFicha1, Id::lblFicha2, Id::lblFicha3};
 
 // The six pictures' names by PictureId, which are also their drawings'
 // (assets/NAME.svg).

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logic/status.hpp"
 
-#include <algorithm>
 #include <cassert>
-#include <cmath>
-#include <numbers>
 
 #include "logic/numeric_text.hpp"
 
@@ -28,12 +25,6 @@ struct Readings {
         return fields[static_cast<std::size_t>(input)];
     }
 };
-
-constexpr double kCentredTolerance = 0.02;  // diameters this close make a centred dish
-// The f/D a real dish can have, and the largest offset angle.
-constexpr double kSmallestRatio = 0.01;
-constexpr double kLargestRatio = 62.5;  // a depth of a thousandth of the diameter
-constexpr double kLargestOffsetAngle = 45;
 
 Status only(StatusKind kind) {
     Status status;
@@ -86,26 +77,10 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     if (outcome.failure)
         return only(StatusKind::DrawingTooLarge);
     Status current = only(StatusKind::Current);
-    current.reading = readDish(readings.of(Input::Vertical).value,
-                               readings.of(Input::Horizontal).value, outcome.result);
+    current.sheet =
+        dishSheet(readings.of(Input::Vertical).value, readings.of(Input::Horizontal).value,
+                  readings.of(Input::Depth).value, outcome.result);
     return current;
-}
-
-std::optional<DishReading> readDish(double vertical, double horizontal, double focalDistance) {
-    const double longer = std::max(vertical, horizontal);
-    const double shorter = std::min(vertical, horizontal);
-    if (longer - shorter <= kCentredTolerance * longer) {
-        const double ratio = focalDistance / ((vertical + horizontal) / 2);
-        if (!(ratio >= kSmallestRatio && ratio <= kLargestRatio))
-            return std::nullopt;
-        return DishReading{DishReading::Shape::Centred, ratio};
-    }
-    if (vertical < horizontal)
-        return std::nullopt;
-    const double angle = std::acos(horizontal / vertical) * 180 / std::numbers::pi;
-    if (angle > kLargestOffsetAngle)
-        return std::nullopt;
-    return DishReading{DishReading::Shape::Offset, angle};
 }
 
 }  // namespace lnb

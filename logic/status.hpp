@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "logic/dish_sheet.hpp"
 #include "logic/failure.hpp"
 #include "logic/window_state.hpp"
 
@@ -24,31 +25,12 @@ enum class StatusKind {
     Current,          // the result and the drawing follow the figures
 };
 
-// What installers read next to the distance, from the same three figures.
-struct DishReading {
-    enum class Shape {
-        Centred,  // the diameters within 2 % of each other: `value` is f/D
-        Offset,   // taller than wide: `value` is the offset angle in degrees
-    };
-    Shape shape;
-    double value;
-    bool operator==(const DishReading&) const = default;
-};
-
-// f/D of a centred dish (the result over the mean diameter), or the offset
-// angle θ of an offset one, cos θ = horizontal / vertical diameter: the
-// offset axis is the vertical one, the longer. Nothing where the figures
-// describe no real dish: an f/D outside 0.01 to 62.5 (a depth under a
-// thousandth of the diameter, or over six diameters), a dish wider than
-// tall, an offset angle over 45°.
-std::optional<DishReading> readDish(double vertical, double horizontal, double focalDistance);
-
 struct Status {
     StatusKind kind = StatusKind::Current;
     std::optional<Input> field;  // NotANumber and OutOfRange: the field concerned
     // NotANumber: "." typed where the locale has ",", or the reverse.
     bool otherSeparatorTyped = false;
-    std::optional<DishReading> reading;  // Current: what the figures give besides the result
+    std::optional<DishSheet> sheet;  // Current: what installers put on the tape
 
     // The result shown is the one the figures give: the window shows it as current.
     bool resultIsCurrent() const {

@@ -2,15 +2,21 @@
 #include "qt/accessibility.hpp"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
+
+#include "qt/frame.hpp"
 
 namespace lnb {
 namespace {
 
-// A window whose accessible children are only the controls it can show.
-class AccessibleWindow : public QAccessibleWidget {
+// A window, or a frame, whose accessible children are only the controls it
+// shows: not the hidden work fields, not a frame's caption, which is already
+// the frame's own name.
+class AccessibleContainer : public QAccessibleWidget {
   public:
-    explicit AccessibleWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    AccessibleContainer(QWidget* container, QAccessible::Role role, const QWidget* left = nullptr)
+        : QAccessibleWidget(container, role), left_(left) {}
 
     int childCount() const override { return static_cast<int>(shownChildren().size()); }
 
@@ -32,11 +38,13 @@ class AccessibleWindow : public QAccessibleWidget {
         QWidgetList shown;
         for (QObject* object : widget()->children()) {
             auto* child = qobject_cast<QWidget*>(object);
-            if (child && !child->isWindow() && !child->isHidden())
+            if (child && child != left_ && !child->isWindow() && !child->isHidden())
                 shown.append(child);
         }
         return shown;
     }
+
+    const QWidget* left_;
 };
 
 QAccessibleInterface* createInterface(const QString& className, QObject* object) {
@@ -44,9 +52,9 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
     if (!widget)
         return nullptr;
     if (className == QLatin1String("lnb::FrmMain"))
-        return new AccessibleWindow(widget);
-    if (className == QLatin1String("lnb::Frame"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+        return new AccessibleContainer(widget, QAccessible::Window);
+    if (auto* frame = qobject_cast<Frame*>(widget))
+        return new AccessibleContainer(frame, QAccessible::Grouping, frame->captionLabel());
     return nullptr;
 }
 

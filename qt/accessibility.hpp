@@ -4,7 +4,8 @@
 namespace lnb {
 
 // What screen readers see beyond Qt's own: the window's tree leaves out the
-// controls it never shows (the hidden work fields), and frames are groups.
+// controls it does not show (the hidden work fields, a sheet not shown), and
+// frames are groups named by their captions.
 // Call once before the window is created.
 void installAccessibility();
 

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,7 +47,7 @@ inline Input inputNamed(const std::string& letter) {
 
 }  // namespace detail
 
-enum class Tone { Message, Info, None };
+enum class Tone { Message, None };
 
 struct StatusRow {
     std::string separator;
@@ -55,6 +56,8 @@ struct StatusRow {
     bool blue;  // the result follows the figures
     std::string line;
     Tone tone;
+    // The dish sheet's caption and lines; none: no frame.
+    std::vector<std::string> sheet;
 };
 
 inline void PrintTo(const StatusRow& row, std::ostream* os) {
@@ -71,9 +74,9 @@ inline std::vector<StatusRow> statusRows() {
                       fields.at(2),
                       fields.at(3) == "blue",
                       fields.at(4),
-                      fields.at(5) == "message" ? Tone::Message
-                      : fields.at(5) == "info"  ? Tone::Info
-                                                : Tone::None};
+                      fields.at(5) == "message" ? Tone::Message : Tone::None,
+                      fields.at(6).empty() ? std::vector<std::string>{}
+                                           : detail::split(fields.at(6), '|')};
         if (fields.at(1) != "-") {
             for (const std::string& step : detail::split(fields.at(1), ';')) {
                 const auto equals = step.find('=');
@@ -87,13 +90,16 @@ inline std::vector<StatusRow> statusRows() {
 }
 
 // One row for each way the window shows a status: each colour of the result
-// with each tone of the line, the first row of each.
+// with each tone of the line and each kind of sheet (none, or its caption),
+// the first row of each.
 inline std::vector<StatusRow> oneRowOfEachLook(const std::vector<StatusRow>& rows) {
+    const auto look = [](const StatusRow& row) {
+        return std::tuple(row.blue, row.tone, row.sheet.empty() ? "" : row.sheet.front());
+    };
     std::vector<StatusRow> chosen;
     for (const StatusRow& row : rows) {
         bool seen = false;
-        for (const StatusRow& kept : chosen)
-            seen = seen || (kept.blue == row.blue && kept.tone == row.tone);
+        for (const StatusRow& kept : chosen) seen = seen || look(kept) == look(row);
         if (!seen)
             chosen.push_back(row);
     }

@@ -76,25 +76,36 @@ def table(name):
 
 def status_rows(separator):
     """The status rows for a locale's separator (tests/data/status_rows.tsv):
-    (typed as [(control name, text)], result, blue, line, tone)."""
+    (typed as [(control name, text)], result, blue, line, tone, sheet as
+    [caption, lines...] or [])."""
     rows = []
-    for sep, typed, result, colour, line, tone in table("status_rows.tsv"):
+    for sep, typed, result, colour, line, tone, sheet in table("status_rows.tsv"):
         if sep != separator:
             continue
         steps = [] if typed == "-" else [step.split("=", 1) for step in typed.split(";")]
         rows.append(([(FIELD_LETTERS[f], text) for f, text in steps], result,
-                     colour == "blue", line, tone))
+                     colour == "blue", line, tone, sheet.split("|") if sheet else []))
     return rows
 
 
 def one_row_of_each_look(rows):
     """One status row for each way the window shows a status: each colour of
-    the result with each tone of the line, the first row of each."""
+    the result with each tone of the line and each kind of sheet (none, or
+    its caption), the first row of each."""
     chosen = {}
     for row in rows:
-        _, _, blue, _, tone = row
-        chosen.setdefault((blue, tone), row)
+        _, _, blue, _, tone, sheet = row
+        chosen.setdefault((blue, tone, sheet[0] if sheet else ""), row)
     return list(chosen.values())
+
+
+def copied_sheet(figures, result, sheet):
+    """What "Copiar la ficha" copies: the figures under their captions, the
+    result under its heading, the sheet's lines."""
+    lines = [f"{caption}: {figures[name]}" for name, caption in
+             (("txtVertical", "Vertical"), ("txtHorizontal", "Horizontal"),
+              ("txtProfundidad", "Profundidad"))]
+    return "\n".join(lines + [f"Distancia aplicable: {result}"] + sheet) + "\n"
 
 
 def picture_points():

@@ -57,7 +57,13 @@ std::optional<std::wstring> text(HWND owner) {
     return std::wstring(begin, std::find(begin, begin + room, L'\0'));
 }
 
-bool put(HWND owner, const std::wstring& text) {
+bool put(HWND owner, const std::wstring& lines) {
+    std::wstring text;  // in Windows' own line breaks
+    for (const wchar_t c : lines) {
+        if (c == L'\n')
+            text += L'\r';
+        text += c;
+    }
     const Opened opened(owner);
     if (!opened || !EmptyClipboard())
         return false;

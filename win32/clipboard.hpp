@@ -13,7 +13,8 @@ namespace lnb::win32::clipboard {
 // Nothing when the clipboard is busy or holds no text.
 std::optional<std::wstring> text(HWND owner);
 
-// Whether `text` is now on the clipboard.
-bool put(HWND owner, const std::wstring& text);
+// Whether `lines` are now on the clipboard, each line break as Windows writes
+// one ("\r\n").
+bool put(HWND owner, const std::wstring& lines);
 
 }  // namespace lnb::win32::clipboard

@@ -111,32 +111,30 @@ std::optional<design::Id> ControlWindows::controlOf(HWND window) const {
     return win32::controlOf(GetDlgCtrlID(window));
 }
 
-void ControlWindows::layout(const View& view, const Painter& painter, const units::Fonts& fonts) {
-    dpi_ = fonts.dpi();
+void ControlWindows::layout(const View& view) {
     for (const design::Control& control : design::kControls) {
         HWND window = (*this)[control.id];
         if (isPaintedOnTheSurface(control)) {
-            place(window, captionPlace(control, view, painter, fonts));
+            place(window, captionPlace(control, view));
             continue;
         }
-        place(window, units::toPixels(control, dpi_));
+        place(window, units::toPixels(control, fonts_.dpi()));
         SendMessageW(window, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.get(control.font, view[control.id].pointSize)),
+                     reinterpret_cast<WPARAM>(fonts_.get(control.font, view[control.id].pointSize)),
                      FALSE);
     }
 }
 
 // A frame's caption, or a label; where a text field lies over its lowest
 // rows (the result over its heading), the part left uncovered.
-RECT ControlWindows::captionPlace(const design::Control& caption, const View& view,
-                                  const Painter& painter, const units::Fonts& fonts) const {
-    RECT rect = units::toPixels(caption, dpi_);
+RECT ControlWindows::captionPlace(const design::Control& caption, const View& view) const {
+    RECT rect = units::toPixels(caption, fonts_.dpi());
     if (caption.kind == design::Kind::Frame) {
         const gdi::WindowDc dc(parent_);
-        rect = painter.frameCaption(dc.get(), caption.id, view, fonts);
+        rect = painter_.frameCaption(dc.get(), caption.id, view, fonts_);
     }
     for (const design::Control& field : design::kControls) {
-        const RECT over = units::toPixels(field, dpi_);
+        const RECT over = units::toPixels(field, fonts_.dpi());
         if (field.kind == design::Kind::TextField && rect.bottom > over.top &&
             rect.top < over.top && rect.left < over.right && rect.right > over.left)
             rect.bottom = over.top;
@@ -161,8 +159,10 @@ void ControlWindows::show(const View& now, const View& before) {
         if (shown.tooltip != was.tooltip)
             tooltips_.show(window, shown.tooltip);
         if (isPaintedOnTheSurface(control)) {
-            const RECT area = units::toPixels(control, dpi_);
+            const RECT area = units::toPixels(control, fonts_.dpi());
             InvalidateRect(parent_, &area, FALSE);
+            if (control.kind == design::Kind::Frame && shown.text != was.text)
+                place(window, captionPlace(control, now));
         }
         InvalidateRect(window, nullptr, FALSE);
     }

@@ -23,6 +23,12 @@ namespace lnb::win32 {
 // A control with a tooltip in the view shows it while the pointer rests on it.
 class ControlWindows {
   public:
+    // `painter` and `fonts` must outlive the windows.
+    ControlWindows(const Painter& painter, const units::Fonts& fonts)
+        : painter_(painter), fonts_(fonts) {}
+    ControlWindows(const ControlWindows&) = delete;
+    ControlWindows& operator=(const ControlWindows&) = delete;
+
     // False when Windows refuses any of them.
     bool create(HWND parent, HINSTANCE instance, const View& view);
 
@@ -30,22 +36,23 @@ class ControlWindows {
     // The control a child window shows, if it is one of them.
     std::optional<design::Id> controlOf(HWND window) const;
 
-    // Every window's place and font at the monitor's DPI.
-    void layout(const View& view, const Painter& painter, const units::Fonts& fonts);
+    // Every window's place and font at the fonts' DPI.
+    void layout(const View& view);
     // The windows whose words or state changed; those of labels and frames
-    // are repainted with the surface under them.
+    // are repainted with the surface under them, a frame's caption window
+    // fitted to its new words.
     void show(const View& now, const View& before);
     // The static windows that lie over `area` of the surface, repainted.
     void invalidateOver(const RECT& area) const;
 
   private:
     HWND create(const design::Control& control, const ShownControl& shown);
-    RECT captionPlace(const design::Control& caption, const View& view, const Painter& painter,
-                      const units::Fonts& fonts) const;
+    RECT captionPlace(const design::Control& caption, const View& view) const;
 
+    const Painter& painter_;
+    const units::Fonts& fonts_;
     HWND parent_ = nullptr;
     HINSTANCE instance_ = nullptr;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::array<HWND, design::kControlCount> windows_{};  // by design::Id
     Tooltips tooltips_;
 };

@@ -91,7 +91,7 @@ bool FrmMain::createControls() {
 // Every control's place and font at the monitor's DPI.
 void FrmMain::layout(UINT dpi) {
     fonts_ = units::Fonts(dpi);
-    controls_.layout(presenter_.view(), painter_, fonts_);
+    controls_.layout(presenter_.view());
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

@@ -72,7 +72,7 @@ class FrmMain : private ControlOwner {
     Painter painter_;
 
     HWND window_ = nullptr;
-    ControlWindows controls_;
+    ControlWindows controls_{painter_, fonts_};
     PaintedControls painted_{painter_, fonts_, presenter_, *this};
     std::array<InputField, 3> inputs_;  // by Input
     Descriptions descriptions_;

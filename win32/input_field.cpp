@@ -2,9 +2,14 @@
 #include "win32/input_field.hpp"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <array>
+
+#include "design/texts.hpp"
 #include "design/window_design.hpp"
 #include "win32/clipboard.hpp"
+#include "win32/menus.hpp"
 #include "win32/wide_text.hpp"
 
 namespace lnb::win32 {
@@ -60,8 +65,10 @@ LRESULT InputField::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // The edit control takes the focus on these: entering by a click.
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_CONTEXTMENU:
             return asClick(message, wParam, lParam);
+        case WM_CONTEXTMENU:
+            showMenu(lParam);
+            return 0;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(edit_, message, wParam, lParam);
             owner_->fieldEntered(which_, clicking_);
@@ -115,6 +122,52 @@ void InputField::apply(const Insertion& insertion) {
     const std::wstring text = widen(insertion.text);
     SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageW(edit_, EM_SETSEL, insertion.caret, insertion.caret);
+}
+
+// The field's own menu, in Spanish whatever the system's language: the edit
+// commands, then the view's copying entries. A right click into the field
+// enters it first, as a click does.
+void InputField::showMenu(LPARAM where) {
+    if (GetFocus() != edit_) {
+        clicking_ = true;
+        SetFocus(edit_);
+        clicking_ = false;
+    }
+    const auto [start, length] = selection();
+    const bool selected = length > 0;
+    std::vector<MenuEntry> entries{
+        {std::string(texts::kUndo), SendMessageW(edit_, EM_CANUNDO, 0, 0) && !undone_},
+        {std::string(texts::kRedo), undone_},
+        {},
+        {std::string(texts::kCut), selected},
+        {std::string(texts::kCopy), selected},
+        {std::string(texts::kPaste), IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE},
+        {std::string(texts::kDelete), selected},
+        {},
+        {std::string(texts::kSelectAll), GetWindowTextLengthW(edit_) > 0},
+        {}};
+    const std::size_t edits = entries.size();
+    const std::vector<CopyEntry>& copying = presenter_->view()[design::fieldOf(which_)].menu;
+    for (const MenuEntry& entry : entriesOf(copying)) entries.push_back(entry);
+    const auto chosen = choose(edit_, menuPlace(where), entries);
+    if (!chosen)
+        return;
+    if (*chosen >= edits)
+        return copy(edit_, copying[*chosen - edits]);
+    constexpr std::array<UINT, 9> kCommands{WM_UNDO,  EM_UNDO,  0, WM_CUT,   WM_COPY,
+                                            WM_PASTE, WM_CLEAR, 0, EM_SETSEL};
+    SendMessageW(edit_, kCommands[*chosen], 0, *chosen == 8 ? -1 : 0);
+}
+
+// Where the pointer is; from the keyboard (the menu key, Shift+F10), at the
+// caret.
+POINT InputField::menuPlace(LPARAM where) const {
+    if (where != -1)
+        return {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    POINT caret{};
+    GetCaretPos(&caret);
+    ClientToScreen(edit_, &caret);
+    return caret;
 }
 
 std::pair<int, int> InputField::selection() const {

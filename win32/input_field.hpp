@@ -12,7 +12,8 @@ namespace lnb::win32 {
 // the core decides: what the keypad's decimal key types, what a paste puts
 // where (one step for Ctrl+Z). Ctrl+Y and Ctrl+Shift+Z redo what Ctrl+Z
 // undid, and Tab does not select the whole text, so that entering applies
-// the core's rule; a click, left or right, keeps the caret where it is.
+// the core's rule; a click, left or right, keeps the caret where it is. Its
+// menu is the program's own, in Spanish, with the view's copying entries.
 class InputField {
   public:
     InputField() = default;
@@ -28,6 +29,8 @@ class InputField {
                                       UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT asClick(UINT message, WPARAM wParam, LPARAM lParam);
+    void showMenu(LPARAM where);
+    POINT menuPlace(LPARAM where) const;
     void paste();
     void apply(const Insertion& insertion);
     LRESULT character(WPARAM code, LPARAM lParam);

@@ -41,7 +41,7 @@ struct Window {
 
 class StatusAfterTyping : public testing::TestWithParam<StatusRow> {};
 
-TEST_P(StatusAfterTyping, ShowsResultAndLineInTheirColours) {
+TEST_P(StatusAfterTyping, ShowsResultLineAndSheet) {
     const StatusRow& row = GetParam();
     Window window(row.separator.c_str());
     for (const auto& [input, text] : row.typed) window.presenter.type(input, text);
@@ -51,11 +51,19 @@ TEST_P(StatusAfterTyping, ShowsResultAndLineInTheirColours) {
     EXPECT_EQ(view[Id::txtDistancia].back, kWhite);
     EXPECT_EQ(view[Id::lblAviso].text, row.line);
     EXPECT_EQ(view[Id::txtDistancia].description, row.line);
-    if (row.tone != Tone::None) {
+    if (row.tone == Tone::Message) {
         const auto ink = view[Id::lblAviso].fore;
-        EXPECT_EQ(ink >> 16 > 0x80 && (ink & 0xFFFF) == 0, row.tone == Tone::Message);
-        EXPECT_EQ(ink == kBlack, row.tone == Tone::Info);
+        EXPECT_TRUE(ink >> 16 > 0x80 && (ink & 0xFFFF) == 0) << std::hex << ink;
     }
+    // The frame and the lines it shows, from the top.
+    std::vector<std::string> sheet;
+    if (view[Id::fraFicha].shown)
+        sheet.push_back(view[Id::fraFicha].text);
+    for (const Id line : lnb::design::kSheetLines) {
+        if (view[line].shown)
+            sheet.push_back(view[line].text);
+    }
+    EXPECT_EQ(sheet, row.sheet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StatusAfterTyping, testing::ValuesIn(lnb::testing::statusRows()));

@@ -28,7 +28,9 @@ class FrmMainTest : public QObject {
         QCOMPARE(resultText(*window), QString("40"));
         QVERIFY(child<QRadioButton>(*window, "Option1")->isChecked());
         QVERIFY(!child<QRadioButton>(*window, "Option2")->isChecked());
-        QCOMPARE(lineUnderResult(*window), QString("Relación f/D: 0.50"));
+        QCOMPARE(lineUnderResult(*window), QString());
+        QCOMPARE(sheetHeard(*window), (QStringList{"Parábola centrada", "Relación f/D: 0.50",
+                                                   "Del borde al LNB: 50.0"}));
     }
 
     // How the window shows each look of a status: the result, its colour,
@@ -58,9 +60,13 @@ class FrmMainTest : public QObject {
         QCOMPARE(isBlueish(inkIn(drawn, result)), row.blue);
         const QColor ink = inkIn(drawn, child<QLabel>(*window, "lblAviso")->geometry());
         const bool red = ink.red() - ink.green() > 60 && ink.red() - ink.blue() > 60;
-        const bool dark = ink.red() < 80 && ink.green() < 80 && ink.blue() < 80;
         QCOMPARE(red, row.tone == Tone::Message);
-        QCOMPARE(dark, row.tone == Tone::Info);
+        QStringList sheet;
+        for (const std::string& line : row.sheet) sheet << QString::fromStdString(line);
+        QCOMPARE(sheetHeard(*window), sheet);
+        // The frame's light grey where it shows, the window's white where not.
+        const QColor frame = drawn.pixelColor(780, 72);
+        QCOMPARE(frame, row.sheet.empty() ? QColor(Qt::white) : QColor(0xE0, 0xE0, 0xE0));
     }
 
     // A depth typed key by key passes through "0"; the result recovers.

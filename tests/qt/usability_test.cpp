@@ -113,19 +113,20 @@ class UsabilityTest : public QObject {
         QTest::addColumn<Typing>("typing");
         QTest::addColumn<QString>("vertical");
         QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("keypad 8 0 decimal 5, ','") << kCommaLocale << Typing::Keypad << "80,5"
-                                                   << "40,250390625"
-                                                   << "Relación f/D: 0,50";
-        QTest::newRow("keypad 8 0 decimal 5, '.'") << kPointLocale << Typing::Keypad << "80.5"
-                                                   << "40.250390625"
-                                                   << "Relación f/D: 0.50";
-        QTest::newRow("paste \"80,5\\n\"") << kCommaLocale << Typing::PasteWithLineBreak << "80,5"
-                                           << "40,250390625"
-                                           << "Relación f/D: 0,50";
-        QTest::newRow("9, undo, Ctrl+Y") << kPointLocale << Typing::RedoWithCtrlY << "9"
-                                         << "12.3765625"
-                                         << "";  // 9 wide, 80 tall: no real offset dish
+        QTest::addColumn<QStringList>("sheet");
+        const QString rim = QString::fromUtf8("Del borde al LNB: 50");
+        QTest::newRow("keypad 8 0 decimal 5, ','")
+            << kCommaLocale << Typing::Keypad << "80,5"
+            << "40,250390625" << QStringList{"Parábola centrada", "Relación f/D: 0,50", rim + ",3"};
+        QTest::newRow("keypad 8 0 decimal 5, '.'")
+            << kPointLocale << Typing::Keypad << "80.5"
+            << "40.250390625" << QStringList{"Parábola centrada", "Relación f/D: 0.50", rim + ".3"};
+        QTest::newRow("paste \"80,5\\n\"")
+            << kCommaLocale << Typing::PasteWithLineBreak << "80,5"
+            << "40,250390625" << QStringList{"Parábola centrada", "Relación f/D: 0,50", rim + ",3"};
+        QTest::newRow("9, undo, Ctrl+Y")
+            << kPointLocale << Typing::RedoWithCtrlY << "9"
+            << "12.3765625" << QStringList{};  // 80 tall, 9 wide: no real dish
     }
 
     void typesAsPeopleDo() {
@@ -133,7 +134,7 @@ class UsabilityTest : public QObject {
         QFETCH(Typing, typing);
         QFETCH(QString, vertical);
         QFETCH(QString, result);
-        QFETCH(QString, line);
+        QFETCH(QStringList, sheet);
         const auto window = startWindow(locale);
         auto* field = child(*window, "txtVertical");  // focused, its "80" selected
         switch (typing) {
@@ -154,7 +155,7 @@ class UsabilityTest : public QObject {
         }
         QCOMPARE(field->text(), vertical);
         QCOMPARE(resultText(*window), result);
-        QCOMPARE(lineUnderResult(*window), line);
+        QCOMPARE(sheetHeard(*window), sheet);
     }
 
     // Line breaks and tabs around what is pasted or dropped are dropped,
@@ -253,7 +254,7 @@ class UsabilityTest : public QObject {
         QVERIFY(menu);
         const QStringList words = entries(menu);
         for (const char* expected : {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar",
-                                     "Seleccionar todo", "Copiar la distancia"})
+                                     "Seleccionar todo", "Copiar la distancia", "Copiar la ficha"})
             QVERIFY2(words.contains(QString::fromUtf8(expected)), qPrintable(words.join(", ")));
         entry(menu, "Copiar la distancia")->trigger();
         menu->close();
@@ -261,19 +262,52 @@ class UsabilityTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), field);
     }
 
-    void rightClickCopiesTheResult() {
+    // The result's own menu, from a right click on it as a real click
+    // arrives; its entries copy the result as shown and the sheet, which is
+    // offered only while the result is current. The focus stays where it was.
+    void rightClickOnTheResultCopies_data() {
+        QTest::addColumn<QString>("depth");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("copied");
+        const QString figures = QString::fromUtf8(
+            "Vertical: 65\nHorizontal: 60\nProfundidad: 5,77\n"
+            "Distancia aplicable: 42,3120667244367\n");
+        QTest::newRow("Copiar") << "5,77"
+                                << "Copiar" << true << "42,3120667244367";
+        QTest::newRow("Copiar la ficha")
+            << "5,77"
+            << "Copiar la ficha" << true
+            << figures + QString::fromUtf8(
+                             "Parábola offset\n"
+                             "Ángulo de offset: 22,6° · f/D equivalente: 0,69\n"
+                             "Del borde inferior al LNB: 36,0\n"
+                             "Del borde superior al LNB: 61,0\n");
+        QTest::newRow("no sheet of a depth of 0") << "0"
+                                                  << "Copiar la ficha" << false << "";
+    }
+
+    void rightClickOnTheResultCopies() {
+        QFETCH(QString, depth);
+        QFETCH(QString, words);
+        QFETCH(bool, enabled);
+        QFETCH(QString, copied);
         const auto window = startWindow(kCommaLocale);
-        paste(child(*window, "txtHorizontal"), "80,5");
+        paste(child(*window, "txtVertical"), "65");
+        paste(child(*window, "txtHorizontal"), "60");
+        paste(child(*window, "txtProfundidad"), depth);
+        child(*window, "txtVertical")->setFocus();
+        QGuiApplication::clipboard()->setText(QString());
         QLineEdit* result = child(*window, "txtDistancia");
-        // Through the window system, as a real click arrives.
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, result->geometry().center());
-        auto* menu = window->findChild<QMenu*>("txtDistanciaMenu");
-        QVERIFY(menu && menu->isVisible());
-        QCOMPARE(menu->actions().size(), 1);
-        QCOMPARE(menu->actions().front()->text(), QString("Copiar"));
-        menu->actions().front()->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("40,250390625"));
-        QVERIFY(!result->isEnabled());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(entries(menu), (QStringList{"Copiar", "Copiar la ficha"}));
+        QAction* chosen = entry(menu, words);
+        QCOMPARE(chosen->isEnabled(), enabled);
+        chosen->trigger();
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
         QCOMPARE(QApplication::focusWidget(), child(*window, "txtVertical"));
     }
 

@@ -71,6 +71,23 @@ inline QString lineUnderResult(const FrmMain& window) {
     return spoken(window.findChild<QWidget*>("lblAviso"), QAccessible::Name);
 }
 
+// The dish sheet as a screen reader meets it: the frame's group name, then
+// each line it shows; nothing while it shows no frame.
+inline QStringList sheetHeard(const FrmMain& window) {
+    QStringList heard;
+    auto* frame = window.findChild<QWidget*>("fraFicha");
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(frame);
+    if (!frame->isVisible() || group->role() != QAccessible::Grouping)
+        return heard;
+    heard << group->text(QAccessible::Name);
+    for (const char* line : {"lblFicha1", "lblFicha2", "lblFicha3"}) {
+        auto* label = window.findChild<QWidget*>(line);
+        if (label->isVisible())
+            heard << spoken(label, QAccessible::Name);
+    }
+    return heard;
+}
+
 // The window as drawn, in device-independent pixels.
 inline QImage grab(FrmMain& window) {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);

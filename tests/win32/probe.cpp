@@ -4,7 +4,7 @@
 // where they are and which has the focus. Commands, several in one run
 // separated by "--", each answering on lines of its own:
 //   probe wait | info | alive | clipboard | focus | close
-//   probe text|where|selection NAME
+//   probe text|where|selection|shown NAME
 //   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
 //   probe highcontrast on|off (the switch the tests' build reads)
@@ -222,6 +222,8 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"text" && control) {
         say(narrow(textOf(control)));
+    } else if (command == L"shown" && control) {
+        say(IsWindowVisible(control) ? "yes" : "no");
     } else if (command == L"where" && control) {
         RECT rect{};
         GetWindowRect(control, &rect);

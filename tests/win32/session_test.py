@@ -19,11 +19,12 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, appearance_checks, check, check_appearance, finish, ink_in, is_blue,
-    one_row_of_each_look, picture_points, run, screen_pixels, status_rows, tone_of)
+    EXAMPLE_FIGURES, appearance_checks, check, check_appearance, copied_sheet, finish, ink_in,
+    is_blue, one_row_of_each_look, picture_points, run, screen_pixels, status_rows, tone_of)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
+SHEET = ["fraFicha", "lblFicha1", "lblFicha2", "lblFicha3"]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
 STATE_SYSTEM_INVISIBLE = 0x8000
 SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "GDI32.dll", "COMCTL32.dll", "UxTheme.dll",
@@ -98,7 +99,7 @@ def check_status_rows(window, separator):
     the example figures, one probe run apiece: the fields that differ put
     back, the row's texts pasted, then what the window shows read back and
     looked at."""
-    for typed, result, blue, line, tone in one_row_of_each_look(status_rows(separator)):
+    for typed, result, blue, line, tone, sheet in one_row_of_each_look(status_rows(separator)):
         commands = []
         for name, figure in EXAMPLE_FIGURES.items():
             if window.texts[name] != figure:
@@ -107,7 +108,9 @@ def check_status_rows(window, separator):
             commands += ["paste", name, text, "--"]
         commands += ["text", "txtDistancia", "--", "text", "lblAviso", "--",
                      "where", "txtDistancia", "--", "where", "lblAviso"]
-        shown, said, result_at, line_at = window.probe(*commands).split("\n")
+        for name in SHEET:
+            commands += ["--", "shown", name, "--", "text", name]
+        shown, said, result_at, line_at, *sheet_shown = window.probe(*commands).split("\n")
         window.texts = dict(EXAMPLE_FIGURES)
         window.texts.update(typed)
         what = f"'{separator}' " + (" ".join(f"{n}={t!r}" for n, t in typed) or "as started")
@@ -121,6 +124,9 @@ def check_status_rows(window, separator):
                   if rx <= x < rx + rw and y < ry + rh) == blue, f"{what}: blue {blue}")
         ink = ink_in(pixels, lx, ly, lw, min(lh, 14))  # above the front dish
         check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
+        heard = [text for visible, text in zip(sheet_shown[::2], sheet_shown[1::2])
+                 if visible == "yes"]
+        check(heard == sheet, f"{what}: sheet {heard!r}")
 
 
 def check_pictures(window):
@@ -151,6 +157,9 @@ def check_screen_reader_names(window):
     for control in ("txtMedDiametro", "txtMedProfundidad"):
         state = int(window.probe("accstate", control) or 0)
         check(state & STATE_SYSTEM_INVISIBLE, f"{control} is invisible to screen readers ({state:#x})")
+    heard = [window.probe("accname", control) for control in SHEET[:3]]
+    check(heard == ["Parábola centrada", "Relación f/D: 0.50", "Del borde al LNB: 50.0"],
+          f"the dish sheet is heard as {heard}")
 
 
 def check_every_text_reads(window, what):
@@ -158,8 +167,11 @@ def check_every_text_reads(window, what):
     by WCAG's contrast ratio (the tests' C++ formula, through the probe)."""
     pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
     client = {(x - window.origin[0], y - window.origin[1]): c for (x, y), c in pixels.items()}
+    # Where the figures leave a text out (no sheet of a depth of 0) nothing is
+    # drawn, and nothing can be hard to read.
     inks = [(name, client[(x, y)], ink_in(client, x, y, w, h))
             for name, kind, x, y, w, h, _ in appearance_checks() if kind == "ink"]
+    inks = [(name, behind, ink) for name, behind, ink in inks if ink != behind]
     commands = []
     for _, behind, ink in inks:
         commands += ["contrast", "%02X%02X%02X" % ink, "%02X%02X%02X" % behind, "--"]
@@ -206,12 +218,36 @@ def check_version_tooltip(window):
     run("xdotool", "mousemove", "0", "0")
 
 
+def sheet_shown(window):
+    """The dish sheet's frame caption and lines that show."""
+    commands = []
+    for name in SHEET:
+        commands += ["shown", name, "--", "text", name, "--"]
+    answers = window.probe(*commands[:-1]).split("\n")
+    return [text for visible, text in zip(answers[::2], answers[1::2]) if visible == "yes"]
+
+
 def check_copy(window):
+    """The result's menu (a right click) and a field's (Shift+F10) copy the
+    result and the dish sheet, each line as Windows breaks lines."""
+    for name, figure in EXAMPLE_FIGURES.items():
+        window.paste(name, figure)
+    window.texts = dict(EXAMPLE_FIGURES)
+    result = window.text("txtDistancia")
+    sheet = copied_sheet(window.texts, result, sheet_shown(window)).replace("\n", "\r\n")
     x, y, w, h = (int(v) for v in window.probe("where", "txtDistancia").split())
-    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
-    time.sleep(0.5)
-    window.keys("Down", "Return")
-    check(window.probe("clipboard") == window.text("txtDistancia"), "Copiar copies the result")
+    for keys, what, expected in [(["Down"], "Copiar", result),
+                                 (["Down", "Down"], "Copiar la ficha", sheet)]:
+        run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
+        time.sleep(0.5)
+        window.keys(*keys, "Return")
+        copied = window.probe("clipboard")
+        check(copied == expected.rstrip(), f"the result's {what} copies {copied!r}")
+    for keys, what, expected in [(["Up"], "Copiar la ficha", sheet),
+                                 (["Up", "Up"], "Copiar la distancia", result)]:
+        window.keys("shift+F10", *keys, "Return")
+        copied = window.probe("clipboard")
+        check(copied == expected.rstrip(), f"a field's {what} copies {copied!r}")
 
 
 def check_hostile_input(window):
@@ -235,7 +271,7 @@ def check_comma_locale(window):
     check(window.text("txtDistancia") == "40,250390625", "80,5 / 80 / 10 gives 40,250390625")
     window.paste("txtHorizontal", "80,5\\n")
     check(window.text("txtHorizontal") == "80,5", "a pasted line break is dropped")
-    check(window.text("lblAviso") == "Relación f/D: 0,50", "f/D in the comma locale")
+    check(sheet_shown(window)[1:2] == ["Relación f/D: 0,50"], "f/D in the comma locale")
     window.texts.update({"txtVertical": "80,5", "txtHorizontal": "80,5"})
     check_status_rows(window, ",")
 

@@ -21,8 +21,8 @@ from gi.repository import GLib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, check, check_appearance, finish, ink_in, is_blue, one_row_of_each_look, run,
-    screen_pixels, start_display, status_rows, tone_of)
+    EXAMPLE_FIGURES, check, check_appearance, copied_sheet, finish, ink_in, is_blue,
+    one_row_of_each_look, run, screen_pixels, start_display, status_rows, tone_of)
 
 PROGRAM, DESKTOP_ENTRY = sys.argv[1:3]
 
@@ -55,8 +55,10 @@ def find_application(pid):
 # The input fields as a screen reader names them.
 SPOKEN = {"txtVertical": "Vertical", "txtHorizontal": "Horizontal",
           "txtProfundidad": "Profundidad"}
-# Where the design puts the result and the line under it (pixels at 96 DPI).
+# Where the design puts the result, the line under it and the dish sheet's
+# frame (pixels at 96 DPI).
 RESULT_AT = (560, 120)
+SHEET_AT = (504, 16)
 LINE = (508, 154, 289, 14)  # above the front dish, which starts at 168
 # What a GNOME user with dark mode gets, and a desktop's own Qt style.
 DARK_THEME = {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"}
@@ -113,6 +115,21 @@ class Window:
         self.node(SPOKEN[control], pyatspi.ROLE_TEXT).queryEditableText().setTextContents(text)
         self.texts[control] = text
 
+    def sheet_heard(self):
+        """The dish sheet as a screen reader meets it: the frame's group name,
+        then each line it shows; nothing while it shows no frame."""
+        app = find_application(self.process.pid)
+        where = (self.origin[0] + SHEET_AT[0], self.origin[1] + SHEET_AT[1])
+        for node in accessible_tree(app):
+            if (node.getRole() == pyatspi.ROLE_PANEL and node.getState().contains(
+                    pyatspi.STATE_SHOWING) and tuple(node.queryComponent().getPosition(
+                    pyatspi.DESKTOP_COORDS)) == where):
+                lines = [node.getChildAtIndex(i) for i in range(node.childCount)]
+                return [node.name] + [line.name for line in lines if line is not None
+                                      and line.getRole() == pyatspi.ROLE_LABEL
+                                      and line.getState().contains(pyatspi.STATE_SHOWING)]
+        return []
+
     def result_is_blue(self):
         x, y = self.result.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
         w, h = self.result.queryComponent().getSize()
@@ -126,7 +143,7 @@ class Window:
 def check_status_rows(window, separator):
     """A status row of each look (the core's suite checks them all), each
     from the example figures."""
-    for typed, result, blue, line, tone in one_row_of_each_look(status_rows(separator)):
+    for typed, result, blue, line, tone, sheet in one_row_of_each_look(status_rows(separator)):
         for control, figure in EXAMPLE_FIGURES.items():
             if window.texts[control] != figure:
                 window.set_text(control, figure)
@@ -141,6 +158,8 @@ def check_status_rows(window, separator):
         left, top = window.origin[0] + x, window.origin[1] + y
         ink = ink_in(screen_pixels(left, top, w, h), left, top, w, h)
         check(tone_of(ink) == tone, f"{what}: line drawn as {tone} ({ink})")
+        heard = window.sheet_heard()
+        check(heard == sheet, f"{what}: sheet {heard!r}")
 
 
 def clipboard():
@@ -179,20 +198,25 @@ def focused_menu_items(after):
 
 def check_fields_menu(window, lang):
     """The menu key opens the field's own menu, in Spanish whatever the
-    locale, with an entry that copies the result."""
+    locale, with entries that copy the result and the dish sheet."""
     field = window.node("Vertical", pyatspi.ROLE_TEXT)
     x, y = field.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
     run("xdotool", "mousemove", str(x + 10), str(y + 10), "click", "1")
     words = focused_menu_items(lambda: run("xdotool", "key", "Menu", "Down"))
     for expected in ("Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Seleccionar todo",
-                     "Copiar la distancia"):
+                     "Copiar la distancia", "Copiar la ficha"):
         check(expected in words, f"{lang}: the field's menu has {expected!r}: {words}")
     run("xdotool", "key", "Escape")
-    subprocess.run(["xclip", "-selection", "clipboard"], input="nada", text=True, check=True)
-    run("xdotool", "key", "Menu", "Up", "Return")  # Up from none chosen: the last entry
-    # The copy lands when the program gets to it: slowly under the sanitizers.
-    copied = wait_for(lambda: clipboard() if clipboard() != "nada" else None, seconds=5)
-    check(copied == window.result_text(), f"{lang}: Copiar la distancia copies {copied!r}")
+    # Up from none chosen: the last entry, and the one before it.
+    for keys, words, expected in [
+            (["Up"], "Copiar la ficha",
+             copied_sheet(window.texts, window.result_text(), window.sheet_heard())),
+            (["Up", "Up"], "Copiar la distancia", window.result_text())]:
+        subprocess.run(["xclip", "-selection", "clipboard"], input="nada", text=True, check=True)
+        run("xdotool", "key", "Menu", *keys, "Return")
+        # The copy lands when the program gets to it: slowly under the sanitizers.
+        copied = wait_for(lambda: clipboard() if clipboard() != "nada" else None, seconds=5)
+        check(copied == expected, f"{lang}: {words} copies {copied!r}")
 
 
 def check_middle_button_paste(window):
@@ -242,6 +266,9 @@ def check_screen_reader_names(window):
         check(node.description == "Medidas: Pulgadas", f"{field} described by its unit")
     for frame in ("Diámetro", "Profundidad", "Medidas"):
         check((frame, "panel") in names, f"frame {frame!r}")
+    check(window.sheet_heard() == ["Parábola centrada", "Relación f/D: 0,50",
+                                   "Del borde al LNB: 50,0"],
+          f"the dish sheet is a group of lines: {window.sheet_heard()}")
     texts = [n for n in window.nodes if n.getRole() == pyatspi.ROLE_TEXT]
     check(len(texts) == 4, f"four text fields, no work field ({len(texts)})")
 
