@@ -215,6 +215,7 @@ class AppearanceTest : public QObject {
             row("Frame1") << QRect(16, 16, 289, 145) << white << grey << true;
             row("Frame2") << QRect(320, 88, 169, 73) << white << grey << true;
             row("Medida") << QRect(320, 16, 169, 65) << white << grey << true;
+            row("fraFicha") << QRect(504, 16, 285, 65) << white << grey << true;
         }
     }
 
