@@ -7,6 +7,7 @@
 #include "design/measurement.hpp"
 #include "logic/picture_clipping.hpp"
 #include "win32/control_ids.hpp"
+#include "win32/dpi.hpp"
 #include "win32/menus.hpp"
 #include "win32/system_colours.hpp"
 #include "win32/wide_text.hpp"
@@ -43,7 +44,7 @@ FrmMain::FrmMain(HINSTANCE instance, std::string decimalSeparator)
 bool FrmMain::create() {
     if (!painter_.load(instance_) || !createWindow() || !createControls())
         return false;
-    layout(GetDpiForWindow(window_));
+    layout(dpi::of(window_));
     lastFocus_ = input(Input::Vertical);
     showView(presenter_.setHighContrast(highContrastColours()));
     return true;
@@ -68,10 +69,10 @@ bool FrmMain::createWindow() {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
                          this))
         return false;
-    const UINT dpi = GetDpiForWindow(window_);
+    const UINT dpi = dpi::of(window_);
     RECT frame{0, 0, units::toWholePixels(design::kFrmMain.clientWidth, dpi),
                units::toWholePixels(design::kFrmMain.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExtendedStyle, dpi);
+    dpi::adjust(frame, kStyle, kExtendedStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;

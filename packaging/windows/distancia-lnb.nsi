@@ -16,6 +16,7 @@ ManifestDPIAware true
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WinVer.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_ID}"
 !define UNINSTALLER "Uninstall.exe"
@@ -51,6 +52,14 @@ VIAddVersionKey /LANG=${LANG_SPANISH} "LegalCopyright" "GPL-3.0-or-later"
 ; For every user when elevated, else for the one who runs it. A folder given
 ; with /D= is kept.
 Function .onInit
+    ; Windows 7 SP1 or later, as the program needs.
+    ${IfNot} ${AtLeastWin7}
+        Goto tooOld
+    ${EndIf}
+    ${If} ${IsWin7}
+    ${AndIfNot} ${AtLeastServicePack} 1
+        Goto tooOld
+    ${EndIf}
     UserInfo::GetAccountType
     Pop $0
     ${If} $0 == "Admin"
@@ -64,6 +73,10 @@ Function .onInit
             StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${PRODUCT}"
         ${EndIf}
     ${EndIf}
+    Return
+tooOld:
+    MessageBox MB_ICONSTOP|MB_OK "${PRODUCT} necesita Windows 7 SP1 o posterior." /SD IDOK
+    Abort
 FunctionEnd
 
 Section "${PRODUCT}" SectionProgram

@@ -10,6 +10,7 @@
 //   probe highcontrast on|off (the switch the tests' build reads)
 //   probe select NAME START,END (the field's selection, as if the user had made it)
 //   probe tooltip             (the text of the tooltip shown now)
+//   probe windows             (the version Windows says it is: "6.1" for 7)
 //   probe contrast RRGGBB RRGGBB (WCAG's contrast ratio of two colours)
 #include <windows.h>
 
@@ -114,6 +115,18 @@ std::wstring unescape(const std::wstring& text) {
     return out;
 }
 
+// As the system knows it, whatever a program's manifest lets it say.
+std::string windowsVersion() {
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto getVersion = reinterpret_cast<RtlGetVersionFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!getVersion || getVersion(&version) != 0)
+        return "?";
+    return std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion);
+}
+
 std::pair<int, int> splitPair(const std::wstring& text) {
     const std::size_t comma = text.find(L',');
     return {std::stoi(text.substr(0, comma)), std::stoi(text.substr(comma + 1))};
@@ -206,6 +219,8 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
         say(narrow(nameOf(GetDlgCtrlID(info.hwndFocus))));
+    } else if (command == L"windows") {
+        say(windowsVersion());
     } else if (command == L"tooltip") {
         say(narrow(shownTooltip(window)));
     } else if (command == L"contrast") {

@@ -5,7 +5,7 @@ program file's resources and imports, then the running window typed into
 with xdotool, read back with the probe (its controls' texts, the focus) and
 looked at on the screen.
 
-    session_test.py PROGRAM.exe PROBE.exe TESTS_BUILD.exe
+    session_test.py PROGRAM.exe PROBE.exe TESTS_BUILD.exe [WINDOWS_VERSION]
 
 TESTS_BUILD is the program as the tests build it, whose high contrast a
 switch of the tests turns on (Wine has none). WINEPREFIX names a prefix made
@@ -20,23 +20,35 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
     EXAMPLE_FIGURES, appearance_checks, check, check_appearance, copied_sheet, finish, ink_in,
-    is_blue, one_row_of_each_look, picture_points, run, screen_pixels, status_rows, tone_of)
+    is_blue, one_row_of_each_look, picture_points, run, screen_pixels, status_rows, table, tone_of)
 from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
+# The version the Wine prefix is set to be, when the test asks for one
+# ("6.1": Windows 7).
+WINDOWS_VERSION = sys.argv[4] if len(sys.argv) > 4 else None
 SHEET = ["fraFicha", "lblFicha1", "lblFicha2", "lblFicha3"]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
 STATE_SYSTEM_INVISIBLE = 0x8000
-SYSTEM_DLLS = {"KERNEL32.dll", "USER32.dll", "GDI32.dll", "COMCTL32.dll", "UxTheme.dll",
-               "msvcrt.dll"}
+
 
 
 def check_program_file():
     check(os.path.getsize(PROGRAM) <= 1 << 20, f"{os.path.getsize(PROGRAM)} bytes, at most 1 MiB")
     headers = run("x86_64-w64-mingw32-objdump", "-p", PROGRAM)
     check("(Windows GUI)" in headers, "GUI subsystem")
-    dlls = {line.split(":")[1].strip() for line in headers.splitlines() if "DLL Name:" in line}
-    check(dlls <= SYSTEM_DLLS, f"imports only system DLLs: {sorted(dlls)}")
+    allowed = {(dll, function) for dll, function in table("windows7_imports.tsv")}
+    imported, dll = set(), None
+    for line in headers.splitlines():
+        if "DLL Name:" in line:
+            dll = line.split(":")[1].strip()
+        elif dll and line.startswith("\t") and len(line.split()) == 3:
+            imported.add((dll, line.split()[2]))
+        elif not line.strip():
+            dll = None
+    check(imported, "the program's import table is read")
+    check(imported <= allowed,
+          f"imports only what Windows 7 SP1 has: not {sorted(imported - allowed)}")
     listing = run("wrestool", "-l", PROGRAM)
     first_icon = next(line for line in listing.splitlines() if "group_icon" in line)
     group = subprocess.run(["wrestool", "-x", "--raw", "--type=14", PROGRAM], capture_output=True).stdout
@@ -49,6 +61,9 @@ def check_program_file():
 
 
 def check_start(window):
+    if WINDOWS_VERSION:
+        version = window.probe("windows")
+        check(version == WINDOWS_VERSION, f"Windows says it is {version}")
     check(window.title == TITLE, f"title {window.title!r}")
     check(window.client == (805, 643), f"client area {window.client}")
     check(window.text("txtDistancia") == "40", "80/80/10 gives 40")
