@@ -9,7 +9,7 @@ WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
-        test-windows test-core-wasm package bench-windows
+        test-windows wasm-build test-core-wasm web run-web test-web package bench-windows
 
 all: build
 
@@ -109,19 +109,39 @@ windows:
 test-windows: windows
 	ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS)
 
-# The core and its suite compiled to WebAssembly with Debian's emscripten,
-# without exceptions, and run under Node. Emscripten's linker needs Node to
-# find Debian's acorn; Node must not take the module's fetch for its own.
+# The core compiled to WebAssembly with Debian's emscripten, without
+# exceptions: its suite, run under Node, and the web page. Emscripten's linker
+# needs Node to find Debian's acorn; Node must not take the module's fetch for
+# its own.
 WASM_DIR ?= build-wasm
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
-test-core-wasm:
+WEB_PORT ?= 8000
+wasm-build:
 	scripts/install-deps web
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=Release \
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=MinSizeRel \
 	    -DDISTANCIA_WERROR=$(WERROR) \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR="$$(command -v node);--no-experimental-fetch"
 	$(EMSCRIPTEN_ENV) cmake --build $(WASM_DIR) -j $(JOBS)
+
+test-core-wasm: wasm-build
 	ctest --test-dir $(WASM_DIR) --output-on-failure -j $(JOBS)
+
+# The page as static files in dist/web/: nothing to run on a server.
+web: wasm-build
+	rm -rf dist/web
+	mkdir -p dist
+	cp -r $(WASM_DIR)/page dist/web
+
+run-web: web
+	@echo "Distancia LNB: http://127.0.0.1:$(WEB_PORT)/"
+	cd dist/web && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The page in Debian's Chromium, headless, driven by playwright-core (npm,
+# pinned in package-lock.json; no browser is downloaded).
+test-web: web
+	npm ci --no-audit --no-fund
+	node --test --test-reporter=spec tests/web/
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) \
-	    $(WASM_DIR) dist
+	    $(WASM_DIR) dist node_modules

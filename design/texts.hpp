@@ -42,6 +42,10 @@ inline constexpr std::string_view kCopyResult = "Copiar la distancia";
 // The entry of both menus that copies the dish sheet.
 inline constexpr std::string_view kCopySheet = "Copiar la ficha";
 
+// What screen readers hear of the web page's button that opens the result's
+// menu.
+inline constexpr std::string_view kResultMenu = "Copiar la distancia o la ficha";
+
 // A field's own menu where the program makes it itself (on Windows), worded
 // as Qt's Spanish translation words it on Linux.
 inline constexpr std::string_view kUndo = "Deshacer";

@@ -1,0 +1,343 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web page in Debian's Chromium, headless, read as a user meets it: what
+// its fields and lines say, its pixels, the keyboard, the clipboard, screen
+// readers' tree, a phone's screen, and no network.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, describe, it } from 'node:test';
+
+import {
+  EXAMPLE_FIGURES, appearanceChecks, hex, inkIn, inkIs, launch, open, serve, statusRows,
+  windowPixels,
+} from './harness.mjs';
+
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+let browser;
+let site;
+before(async () => {
+  site = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+});
+
+// The pixels of an element as drawn.
+async function pixelsOf(page, selector) {
+  const box = await page.locator(selector).boundingBox();
+  const window = await page.locator('#window > .window').boundingBox();
+  const pixels = await windowPixels(page);
+  return { pixels, x: Math.round(box.x - window.x), y: Math.round(box.y - window.y),
+           width: Math.round(box.width), height: Math.round(box.height) };
+}
+
+async function resultIsBlue(page) {
+  const { pixels, x, y, width, height } = await pixelsOf(page, '#txtDistancia');
+  for (let py = y + 3; py < y + height - 3; ++py)
+    for (let px = x + 3; px < x + width - 3; ++px)
+      if (inkIs(pixels.pixel(px, py), 'blue')) return true;
+  return false;
+}
+
+async function lineIsRed(page) {
+  const { pixels, x, y, width, height } = await pixelsOf(page, '#lblAviso');
+  return inkIs(inkIn(pixels, x, y, width, height), 'red');
+}
+
+// The dish sheet as shown: its frame's caption and each line it shows.
+function sheetShown(page) {
+  return page.evaluate(() => {
+    const frame = document.getElementById('fraFicha');
+    if (frame.hidden || !frame.checkVisibility()) return [];
+    return [frame.querySelector('legend'), ...frame.querySelectorAll('.label')]
+      .filter((element) => element.checkVisibility()).map((element) => element.innerText);
+  });
+}
+
+// Pasted into a field where its caret stands, over its selection, as a
+// clipboard paste arrives.
+const paste = (page, field, text) => page.$eval(`#${field}`, (input, pasted) => {
+  const data = new DataTransfer();
+  data.setData('text/plain', pasted);
+  input.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true,
+                                                    cancelable: true }));
+}, text);
+
+// A field's whole text replaced at once, as a paste over all of it does.
+async function replace(page, field, text) {
+  await page.focus(`#${field}`);
+  await page.$eval(`#${field}`, (input) => input.select());
+  await paste(page, field, text);
+}
+
+describe('every status row typed into the page', () => {
+  for (const [separator, locale] of [['.', 'en-US'], [',', 'es-ES']]) {
+    it(`shows its result, colour, line and sheet with '${separator}'`, { timeout: 120000 },
+       async () => {
+      const { context, page, said } = await open(browser, site.url, { locale });
+      for (const row of statusRows().filter((r) => r.separator === separator)) {
+        for (const [field, figure] of Object.entries(EXAMPLE_FIGURES))
+          await replace(page, field, figure);
+        for (const [field, text] of row.typed) await replace(page, field, text);
+        const what = `${separator} ${JSON.stringify(row.typed)}`;
+        assert.equal(await page.inputValue('#txtDistancia'), row.result, what);
+        assert.equal(await page.innerText('#lblAviso'), row.line, what);
+        assert.equal(await resultIsBlue(page), row.blue, `${what}: blue`);
+        if (row.tone === 'message') assert.ok(await lineIsRed(page), `${what}: red`);
+        assert.deepEqual(await sheetShown(page), row.sheet, what);
+      }
+      assert.deepEqual(said, []);
+      await context.close();
+    });
+  }
+});
+
+describe('the window as designed', () => {
+  for (const colorScheme of ['light', 'dark']) {
+    it(`matches the appearance table at 1:1, the browser ${colorScheme}`, async () => {
+      const { context, page } = await open(browser, site.url, { colorScheme });
+      await page.locator('#txtVertical').blur();
+      const pixels = await windowPixels(page);
+      for (const check of appearanceChecks()) {
+        if (check.kind === 'ink') {
+          const ink = inkIn(pixels, check.x, check.y, check.width, check.height);
+          assert.ok(inkIs(ink, check.expect), `${check.what}: ink ${ink} is ${check.expect}`);
+        } else {
+          const colour = hex(pixels.pixel(check.x, check.y));
+          if (check.kind === 'colour') assert.equal(colour, check.expect, check.what);
+          else assert.ok(!check.expect.split(',').includes(colour), `${check.what}: ${colour}`);
+        }
+      }
+      await context.close();
+    });
+  }
+
+  it('takes its title and its heading from the window', async () => {
+    const { context, page } = await open(browser, site.url);
+    const title = 'Calcula la distancia necesaria entre el LNB y el centro del plato de una ' +
+                  'parabólica.';
+    assert.equal(await page.title(), title);
+    assert.equal(await page.getByRole('heading', { level: 1 }).innerText(), title);
+    await context.close();
+  });
+});
+
+// The clipboard comes to hold `text` (a copy lands when the browser gets to it).
+async function copied(page, text) {
+  await page.waitForFunction((expected) => navigator.clipboard.readText()
+    .then((held) => held === expected), text, { timeout: 5000 }).catch(async () => {
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
+  });
+}
+
+describe('the keyboard', () => {
+  const selection = (page, field) => page.$eval(`#${field}`,
+    (input) => [input.selectionStart, input.selectionEnd]);
+
+  it('starts in Vertical and tabs through the figures, each selected on entry', async () => {
+    const { context, page } = await open(browser, site.url);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'txtVertical');
+    assert.deepEqual(await selection(page, 'txtVertical'), [0, 2]);
+    for (const field of ['txtHorizontal', 'txtProfundidad']) {
+      await page.keyboard.press('Tab');
+      assert.equal(await page.evaluate(() => document.activeElement.id), field);
+      assert.deepEqual(await selection(page, field), [0, 2]);
+    }
+    await page.keyboard.press('Shift+Tab');
+    await page.keyboard.type('9');  // "80" selected: becomes "9"
+    await page.keyboard.press('Shift+Tab');
+    await page.keyboard.press('Tab');  // back in: the caret at the end, nothing selected
+    assert.deepEqual(await selection(page, 'txtHorizontal'), [1, 1]);
+    assert.equal(await page.inputValue('#txtDistancia'), '12.3765625');
+    await context.close();
+  });
+
+  it('reaches the result menu after the figures; its entries copy', async () => {
+    const { context, page } = await open(browser, site.url, { locale: 'es-ES' });
+    await replace(page, 'txtVertical', '65');
+    await replace(page, 'txtHorizontal', '60');
+    await replace(page, 'txtProfundidad', '5,77');
+    await page.keyboard.press('Tab');
+    const button = page.getByRole('button', { name: 'Copiar la distancia o la ficha' });
+    assert.ok(await button.evaluate((element) => element === document.activeElement));
+    await page.keyboard.press('Enter');
+    const entries = page.getByRole('menuitem');
+    assert.deepEqual(await entries.allInnerTexts(), ['Copiar', 'Copiar la ficha']);
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    await copied(page, 'Vertical: 65\nHorizontal: 60\nProfundidad: 5,77\n' +
+                       'Distancia aplicable: 42,3120667244367\nParábola offset\n' +
+                       'Ángulo de offset: 22,6° · f/D equivalente: 0,69\n' +
+                       'Del borde inferior al LNB: 36,0\nDel borde superior al LNB: 61,0\n');
+    await button.click();
+    await page.getByRole('menuitem', { name: 'Copiar', exact: true }).click();
+    await copied(page, '42,3120667244367');
+    await context.close();
+  });
+
+  it('types the locale\'s separator with the keypad\'s decimal key', async () => {
+    const { context, page } = await open(browser, site.url, { locale: 'es-ES' });
+    await page.keyboard.type('80');
+    await page.keyboard.press('NumpadDecimal');
+    await page.keyboard.type('5');
+    assert.equal(await page.inputValue('#txtVertical'), '80,5');
+    assert.equal(await page.inputValue('#txtDistancia'), '40,250390625');
+    await context.close();
+  });
+});
+
+describe('figures as people paste them', () => {
+  it('drops the tab and line break of "\\t5\\r\\n" pasted before "80"; undo takes it back',
+     async () => {
+       const { context, page } = await open(browser, site.url);
+       await page.$eval('#txtVertical', (input) => input.setSelectionRange(0, 0));
+       await paste(page, 'txtVertical', '\t5\r\n');
+       assert.equal(await page.inputValue('#txtVertical'), '580');
+       assert.equal(await page.$eval('#txtVertical', (input) => input.selectionStart), 1);
+       assert.equal(await page.inputValue('#txtDistancia'), '680.625');
+       await page.keyboard.press('Control+z');
+       assert.equal(await page.inputValue('#txtVertical'), '80');
+       assert.equal(await page.inputValue('#txtDistancia'), '40');
+       await context.close();
+     });
+
+  it('reads "80,5" in a comma locale, and says which separator for "80.5"', async () => {
+    const { context, page } = await open(browser, site.url, { locale: 'es-ES' });
+    await replace(page, 'txtHorizontal', '80,5');
+    assert.equal(await page.inputValue('#txtDistancia'), '40,250390625');
+    await replace(page, 'txtHorizontal', '80.5');
+    assert.equal(await page.innerText('#lblAviso'),
+                 'Escriba un número en «Horizontal» (decimales con «,»).');
+    await context.close();
+  });
+
+  it('stays responsive whatever is pasted, the fields capped, nothing said', async () => {
+    const { context, page, said } = await open(browser, site.url);
+    const hostile = ['7'.repeat(100000), '1e400', '\u0001\u0007', '1e30', '1e-30', '3e38',
+                     '1e-45', 'ñ', '1\u{1F600}', 'inf', '-0', '\u202e80', '८०'];
+    for (const field of ['txtVertical', 'txtHorizontal', 'txtProfundidad']) {
+      for (const text of hostile) {
+        await replace(page, field, text);
+        const length = await page.$eval(`#${field}`, (input) => input.value.length);
+        assert.ok(length <= 32767, `${field} holds ${length}`);
+      }
+      await replace(page, field, EXAMPLE_FIGURES[field]);
+    }
+    await replace(page, 'txtHorizontal', '60');
+    assert.equal(await page.inputValue('#txtDistancia'), '30.625');
+    assert.deepEqual(said, []);
+    await context.close();
+  });
+});
+
+describe('a phone held upright, 360 × 740', () => {
+  it('scrolls only down; every control shows, the drawings within the width', async () => {
+    const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
+    const layout = await page.evaluate(() => {
+      const shown = [...document.querySelectorAll('.frame, .label, .field, .option, canvas,' +
+                                                  ' .menu-button')]
+        .filter((element) => element.checkVisibility());
+      return {
+        scrollWidth: document.documentElement.scrollWidth,
+        clientWidth: document.documentElement.clientWidth,
+        outside: shown.filter((element) => {
+          const box = element.getBoundingClientRect();
+          return box.width === 0 || box.left < 0 ||
+                 box.right > document.documentElement.clientWidth;
+        }).map((element) => element.id || element.className),
+        fields: [...document.querySelectorAll('input.field')]
+          .filter((input) => !input.hidden).map((input) => parseFloat(getComputedStyle(input).fontSize)),
+      };
+    });
+    assert.ok(layout.scrollWidth <= layout.clientWidth, JSON.stringify(layout));
+    assert.deepEqual(layout.outside, []);
+    for (const size of layout.fields) assert.ok(size >= 16, `a field's font is ${size} px`);
+    await replace(page, 'txtHorizontal', '90');
+    assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
+    await context.close();
+  });
+});
+
+describe('screen readers and the rest of accessibility', () => {
+  for (const [what, width, height] of [['wide', 1024, 768], ['narrow', 360, 740]]) {
+    it(`gives axe-core nothing to report, ${what}`, async () => {
+      const { context, page } = await open(browser, site.url, { width, height });
+      await page.addScriptTag({ content: AXE });
+      const { violations } = await page.evaluate(() => window.axe.run());
+      assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`),
+                       []);
+      await context.close();
+    });
+  }
+
+  // Chromium's own accessibility tree, as screen readers get it: each node
+  // that is not ignored, with its role, name, description and the texts it
+  // holds.
+  async function heard(page) {
+    const session = await page.context().newCDPSession(page);
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+    const texts = (node) => (node.childIds ?? []).flatMap((id) => {
+      const child = byId.get(id);
+      if (!child) return [];
+      return child.role?.value === 'StaticText' ? [child.name?.value] : texts(child);
+    });
+    return nodes.filter((node) => !node.ignored).map((node) => ({
+      role: node.role?.value, name: node.name?.value ?? '',
+      description: node.description?.value ?? '', texts: texts(node),
+    }));
+  }
+
+  it('names each field by its caption, describes it, and reads the sheet as a group',
+     async () => {
+       const { context, page } = await open(browser, site.url);
+       await replace(page, 'txtProfundidad', '0');
+       const nodes = await heard(page);
+       const field = (name) => nodes.find((n) => n.role === 'textbox' && n.name === name);
+       for (const name of ['Vertical', 'Horizontal', 'Profundidad'])
+         assert.equal(field(name)?.description, 'Medidas: Pulgadas', name);
+       assert.equal(field('Distancia aplicable')?.description, 'La profundidad no puede ser 0.');
+       await replace(page, 'txtProfundidad', '10');
+       const sheet = (await heard(page)).find((n) => n.role === 'group' &&
+                                                     n.name === 'Parábola centrada');
+       assert.deepEqual(sheet?.texts, ['Parábola centrada', 'Relación f/D: 0.50',
+                                       'Del borde al LNB: 50.0']);
+       await context.close();
+     });
+});
+
+describe('without a network', () => {
+  it('shows the page and computes after one visit', { timeout: 30000 }, async () => {
+    const { context, page } = await open(browser, site.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload();  // now served through the worker, which has every file
+    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    await replace(page, 'txtHorizontal', '90');
+    assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
+    await context.close();
+  });
+
+  it('installs: a Spanish manifest with the icon in the sizes browsers ask for', async () => {
+    const { context, page } = await open(browser, site.url);
+    const manifest = await page.evaluate(async () => {
+      const link = document.querySelector('link[rel=manifest]').href;
+      const read = await (await fetch(link)).json();
+      const icons = await Promise.all(read.icons.map(async (icon) => {
+        const image = new Image();
+        image.src = new URL(icon.src, link).href;
+        await image.decode();
+        return `${image.naturalWidth}x${image.naturalHeight}`;
+      }));
+      return { name: read.name, lang: read.lang, sizes: read.icons.map((i) => i.sizes), icons };
+    });
+    assert.deepEqual(manifest, { name: 'Distancia LNB', lang: 'es',
+                                 sizes: ['192x192', '512x512'], icons: ['192x192', '512x512'] });
+    await context.close();
+  });
+});
