@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The core as the page sees it: a presenter whose views come out as plain
-// JavaScript objects, the design table and the page's arrangement, and the
-// clipping of stretched pictures. No exception crosses into JavaScript: the
-// core throws none and is built without them.
+// The core as the page sees it: a presenter whose views come out as JSON
+// (one crossing into JavaScript, which parses it at once), the design table
+// and the page's arrangement, and the clipping of stretched pictures. No
+// exception crosses into JavaScript: the core throws none and is built
+// without them.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -11,6 +12,7 @@
 #include "design/presenter.hpp"
 #include "design/texts.hpp"
 #include "design/web_layout.hpp"
+#include "logic/numeric_text.hpp"
 #include "logic/picture_clipping.hpp"
 
 namespace {
@@ -18,11 +20,88 @@ namespace {
 using emscripten::val;
 using lnb::design::Id;
 
+// A JSON text written field by field.
+class Json {
+  public:
+    Json& open() { return separate().put('{'); }
+    Json& close() {
+        text_ += '}';
+        first_ = false;
+        return *this;
+    }
+    Json& openArray() { return separate().put('['); }
+    Json& closeArray() {
+        text_ += ']';
+        first_ = false;
+        return *this;
+    }
+    Json& key(std::string_view name) {
+        separate().string(name);
+        text_ += ':';
+        first_ = true;
+        return *this;
+    }
+    Json& value(std::string_view text) { return separate().string(text); }
+    Json& value(const char* text) { return value(std::string_view(text)); }
+    Json& value(bool yes) { return separate().append(yes ? "true" : "false"); }
+    // As the program writes numbers: exactly enough digits, no locale.
+    Json& value(double number) { return separate().append(lnb::numeric_text::write(number, ".")); }
+    Json& value(int number) { return separate().append(std::to_string(number)); }
+    Json& value(unsigned number) { return separate().append(std::to_string(number)); }
+    Json& null() { return separate().append("null"); }
+    template <typename Value>
+    Json& field(std::string_view name, const Value& v) {
+        return key(name).value(v);
+    }
+    std::string take() { return std::move(text_); }
+
+  private:
+    Json& put(char c) {
+        text_ += c;
+        first_ = true;
+        return *this;
+    }
+    Json& append(std::string_view text) {
+        text_ += text;
+        first_ = false;
+        return *this;
+    }
+    Json& separate() {
+        if (!first_)
+            text_ += ',';
+        first_ = true;
+        return *this;
+    }
+    Json& string(std::string_view text) {
+        text_ += '"';
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                text_ += '\\';
+                text_ += c;
+            } else if (byte < 0x20) {
+                constexpr char kHex[] = "0123456789abcdef";
+                text_ += "\\u00";
+                text_ += kHex[byte >> 4];
+                text_ += kHex[byte & 0xF];
+            } else {
+                text_ += c;
+            }
+        }
+        text_ += '"';
+        first_ = false;
+        return *this;
+    }
+
+    std::string text_;
+    bool first_ = true;
+};
+
 template <typename Number>
-val array(std::span<const Number> values) {
-    val out = val::array();
-    for (const Number value : values) out.call<void>("push", static_cast<int>(value));
-    return out;
+void numbers(Json& json, std::string_view name, std::span<const Number> values) {
+    json.key(name).openArray();
+    for (const Number value : values) json.value(static_cast<int>(value));
+    json.closeArray();
 }
 
 // Text widths as the page draws them: a JavaScript function of the text, the
@@ -39,74 +118,75 @@ class PageMeasure : public lnb::TextMeasure {
     val measure_;
 };
 
-val toJs(const lnb::ShownControl& shown) {
-    val out = val::object();
-    out.set("text", shown.text);
-    out.set("fore", shown.fore);
-    out.set("back", shown.back);
-    out.set("pointSize", shown.pointSize);
-    out.set("shown", shown.shown);
-    out.set("checked", shown.checked);
-    out.set("tooltip", shown.tooltip);
-    out.set("description", shown.description);
-    val menu = val::array();
+void write(Json& json, const lnb::ShownControl& shown) {
+    json.open()
+        .field("text", shown.text)
+        .field("fore", shown.fore)
+        .field("back", shown.back)
+        .field("pointSize", shown.pointSize)
+        .field("shown", shown.shown)
+        .field("checked", shown.checked)
+        .field("tooltip", shown.tooltip)
+        .field("description", shown.description);
+    json.key("menu").openArray();
     for (const lnb::CopyEntry& entry : shown.menu) {
-        val item = val::object();
-        item.set("words", entry.words);
-        item.set("text", entry.text);
-        item.set("enabled", entry.enabled);
-        menu.call<void>("push", item);
+        json.open()
+            .field("words", entry.words)
+            .field("text", entry.text)
+            .field("enabled", entry.enabled)
+            .close();
     }
-    out.set("menu", menu);
-    return out;
+    json.closeArray().close();
 }
 
-val toJs(const lnb::View& view) {
-    val out = val::object();
-    val controls = val::array();
-    for (const lnb::ShownControl& shown : view.controls) controls.call<void>("push", toJs(shown));
-    out.set("controls", controls);
-    out.set("window", toJs(view.window));
+std::string toJson(const lnb::View& view) {
+    Json json;
+    json.open().key("controls").openArray();
+    for (const lnb::ShownControl& shown : view.controls) write(json, shown);
+    json.closeArray().key("window");
+    write(json, view.window);
+    json.key("selection");
     if (view.selection) {
-        val selection = val::object();
-        selection.set("field", static_cast<int>(view.selection->field));
-        selection.set("start", view.selection->start);
-        selection.set("length", view.selection->length);
-        out.set("selection", selection);
+        json.open()
+            .field("field", static_cast<int>(view.selection->field))
+            .field("start", view.selection->start)
+            .field("length", view.selection->length)
+            .close();
     } else {
-        out.set("selection", val::null());
+        json.null();
     }
-    val pictures = val::array();
+    json.key("picturesBottomUp").openArray();
     for (const lnb::ShownPicture& picture : view.picturesBottomUp) {
-        val shown = val::object();
-        shown.set("id", static_cast<int>(picture.id));
-        shown.set("name", std::string(picture.name));
-        shown.set("left", picture.now.left);
-        shown.set("top", picture.now.top);
-        shown.set("width", picture.now.width);
-        shown.set("height", picture.now.height);
-        pictures.call<void>("push", shown);
+        json.open()
+            .field("id", static_cast<int>(picture.id))
+            .field("name", picture.name)
+            .field("left", double(picture.now.left))
+            .field("top", double(picture.now.top))
+            .field("width", double(picture.now.width))
+            .field("height", double(picture.now.height))
+            .close();
     }
-    out.set("picturesBottomUp", pictures);
-    val system = val::object();
-    system.set("window", view.system.window);
-    system.set("windowText", view.system.windowText);
-    system.set("shadow", view.system.shadow);
-    system.set("light", view.system.light);
-    system.set("grayText", view.system.grayText);
-    system.set("highlight", view.system.highlight);
-    system.set("highlightText", view.system.highlightText);
-    out.set("system", system);
-    return out;
+    json.closeArray().key("system").open();
+    json.field("window", view.system.window)
+        .field("windowText", view.system.windowText)
+        .field("grayText", view.system.grayText)
+        .field("shadow", view.system.shadow)
+        .field("light", view.system.light)
+        .field("highlight", view.system.highlight)
+        .field("highlightText", view.system.highlightText)
+        .close();
+    return json.close().take();
 }
 
-val toJs(const lnb::Insertion& insertion) {
-    val out = val::object();
-    out.set("start", insertion.start);
-    out.set("length", insertion.length);
-    out.set("text", insertion.text);
-    out.set("caret", insertion.caret);
-    return out;
+std::string toJson(const lnb::Insertion& insertion) {
+    Json json;
+    return json.open()
+        .field("start", insertion.start)
+        .field("length", insertion.length)
+        .field("text", insertion.text)
+        .field("caret", insertion.caret)
+        .close()
+        .take();
 }
 
 // The window's core for the page: what the user did, and the view after it.
@@ -115,20 +195,20 @@ class Page {
     Page(std::string decimalSeparator, val measure)
         : measure_(std::move(measure)), presenter_(std::move(decimalSeparator), measure_) {}
 
-    val view() const { return toJs(presenter_.view()); }
-    val load() { return toJs(presenter_.load()); }
-    val type(int input, const std::string& text) {
-        return toJs(presenter_.type(static_cast<lnb::Input>(input), text));
+    std::string view() const { return toJson(presenter_.view()); }
+    std::string load() { return toJson(presenter_.load()); }
+    std::string type(int input, const std::string& text) {
+        return toJson(presenter_.type(static_cast<lnb::Input>(input), text));
     }
-    val enter(int input, int caret, bool byClick) {
-        return toJs(presenter_.enter(static_cast<lnb::Input>(input), caret,
-                                     byClick ? lnb::Entry::Click : lnb::Entry::Keyboard));
+    std::string enter(int input, int caret, bool byClick) {
+        return toJson(presenter_.enter(static_cast<lnb::Input>(input), caret,
+                                       byClick ? lnb::Entry::Click : lnb::Entry::Keyboard));
     }
-    val paste(int input, int start, int length, const std::string& pasted) const {
-        return toJs(presenter_.paste(static_cast<lnb::Input>(input), start, length, pasted));
+    std::string paste(int input, int start, int length, const std::string& pasted) const {
+        return toJson(presenter_.paste(static_cast<lnb::Input>(input), start, length, pasted));
     }
-    val keypadDecimal(int input, int start, int length) const {
-        return toJs(presenter_.keypadDecimal(static_cast<lnb::Input>(input), start, length));
+    std::string keypadDecimal(int input, int start, int length) const {
+        return toJson(presenter_.keypadDecimal(static_cast<lnb::Input>(input), start, length));
     }
 
   private:
@@ -136,84 +216,89 @@ class Page {
     lnb::Presenter presenter_;
 };
 
-val area(const lnb::design::web::Area& area) {
-    val out = val::object();
-    out.set("left", area.left);
-    out.set("top", area.top);
-    out.set("width", area.width);
-    out.set("height", area.height);
-    return out;
+void area(Json& json, std::string_view name, const lnb::design::web::Area& area) {
+    json.key(name)
+        .open()
+        .field("left", area.left)
+        .field("top", area.top)
+        .field("width", area.width)
+        .field("height", area.height)
+        .close();
 }
 
-val control(const lnb::design::Control& control) {
-    val out = val::object();
-    out.set("id", static_cast<int>(control.id));
-    out.set("name", std::string(control.name));
+void control(Json& json, const lnb::design::Control& control) {
     constexpr const char* kKinds[] = {"frame", "label", "textField", "option"};
-    out.set("kind", std::string(kKinds[static_cast<int>(control.kind)]));
-    out.set("container", control.container == Id::frmMain
-                             ? val::null()
-                             : val(static_cast<int>(control.container)));
     const auto place = lnb::design::placeInWindow(control);
-    out.set("inWindow", area({place.left, place.top, control.width, control.height}));
-    out.set("inContainer", area({control.left, control.top, control.width, control.height}));
-    out.set("bold", control.font.bold);
-    out.set("italic", control.font.italic);
-    out.set("disabled", lnb::design::isDisabled(control));
-    out.set("transparent", (control.flags & lnb::design::kTransparent) != 0);
-    out.set("singleBorder", (control.flags & lnb::design::kSingleBorder) != 0);
-    out.set("centred", (control.flags & lnb::design::kCentred) != 0);
-    const auto input = lnb::design::inputOf(control.id);
-    out.set("input", input ? val(static_cast<int>(*input)) : val::null());
-    const auto naming = lnb::design::captionNaming(control.id);
-    out.set("namedBy", naming ? val(static_cast<int>(*naming)) : val::null());
-    return out;
+    json.open()
+        .field("id", static_cast<int>(control.id))
+        .field("name", control.name)
+        .field("kind", kKinds[static_cast<int>(control.kind)]);
+    json.key("container");
+    if (control.container == Id::frmMain)
+        json.null();
+    else
+        json.value(static_cast<int>(control.container));
+    area(json, "inWindow", {place.left, place.top, control.width, control.height});
+    area(json, "inContainer", {control.left, control.top, control.width, control.height});
+    json.field("bold", control.font.bold)
+        .field("italic", control.font.italic)
+        .field("disabled", lnb::design::isDisabled(control))
+        .field("transparent", (control.flags & lnb::design::kTransparent) != 0)
+        .field("singleBorder", (control.flags & lnb::design::kSingleBorder) != 0)
+        .field("centred", (control.flags & lnb::design::kCentred) != 0);
+    json.key("input");
+    if (const auto input = lnb::design::inputOf(control.id))
+        json.value(static_cast<int>(*input));
+    else
+        json.null();
+    json.key("namedBy");
+    if (const auto naming = lnb::design::captionNaming(control.id))
+        json.value(static_cast<int>(*naming));
+    else
+        json.null();
+    json.close();
 }
 
 // The design table and what the page adds to it, in twips.
-val design() {
+std::string design() {
     namespace design = lnb::design;
-    val out = val::object();
-    val controls = val::array();
-    for (const design::Control& row : design::kControls) controls.call<void>("push", control(row));
-    out.set("controls", controls);
-    out.set("resultMenu", std::string(lnb::texts::kResultMenu));
-    out.set("clientWidth", design::kFrmMain.clientWidth);
-    out.set("clientHeight", design::kFrmMain.clientHeight);
-    out.set("labelsTopDown", array<Id>(design::kLabelsTopDown));
-    out.set("longestInput", design::kLongestInput);
-    out.set("textFieldInset", design::kTextFieldInset);
-    out.set("frameCaptionIndent", design::kFrameCaptionIndent);
-    out.set("frameCaptionPadding", design::kFrameCaptionPadding);
-    out.set("menuButton", area(design::web::kMenuButton));
-    out.set("gap", design::web::kGap);
-    out.set("margin", design::web::kMargin);
-    val column = val::array();
+    Json json;
+    json.open().key("controls").openArray();
+    for (const design::Control& row : design::kControls) control(json, row);
+    json.closeArray()
+        .field("resultMenu", lnb::texts::kResultMenu)
+        .field("clientWidth", design::kFrmMain.clientWidth)
+        .field("clientHeight", design::kFrmMain.clientHeight)
+        .field("longestInput", design::kLongestInput)
+        .field("textFieldInset", design::kTextFieldInset)
+        .field("frameCaptionIndent", design::kFrameCaptionIndent)
+        .field("frameCaptionPadding", design::kFrameCaptionPadding)
+        .field("gap", design::web::kGap)
+        .field("margin", design::web::kMargin);
+    numbers<Id>(json, "labelsTopDown", design::kLabelsTopDown);
+    area(json, "menuButton", design::web::kMenuButton);
+    json.key("column").openArray();
     for (const design::web::Block& block : design::web::kColumn) {
-        val shown = val::object();
-        shown.set("name", std::string(block.name));
-        shown.set("area", area(block.area));
-        shown.set("controls", array<Id>(block.controls));
-        shown.set("pictures", array<lnb::PictureId>(block.pictures));
-        column.call<void>("push", shown);
+        json.open().field("name", block.name);
+        area(json, "area", block.area);
+        numbers<Id>(json, "controls", block.controls);
+        numbers<lnb::PictureId>(json, "pictures", block.pictures);
+        json.close();
     }
-    out.set("column", column);
-    return out;
+    return json.closeArray().close().take();
 }
 
 // Where a stretched picture meets the visible part, along one axis (device
-// pixels): the source pixels drawn over each target stretch.
+// pixels): the source pixels drawn over each target stretch, as a flat list
+// of four numbers a stretch (source start and length, target start and
+// length).
 val spans(double targetStart, double targetLength, int sourceSize, int visibleStart,
           int visibleEnd) {
     val out = val::array();
     for (const auto& span : lnb::clipping::visibleSpans(targetStart, targetLength, sourceSize,
                                                         visibleStart, visibleEnd)) {
-        val shown = val::object();
-        shown.set("sourceStart", span.sourceStart);
-        shown.set("sourceLength", span.sourceLength);
-        shown.set("targetStart", span.targetStart);
-        shown.set("targetLength", span.targetLength);
-        out.call<void>("push", shown);
+        out.call<void>("push", span.sourceStart, span.sourceLength, span.targetStart,
+                       span.targetLength);
     }
     return out;
 }

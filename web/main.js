@@ -21,14 +21,31 @@ function measurer() {
   };
 }
 
+// The core's presenter, its answers as objects (it gives them as JSON).
+function presenterOf(core) {
+  const page = new core.Page(decimalSeparator(), measurer());
+  const parsed = (method) => (...args) => JSON.parse(page[method](...args));
+  return Object.fromEntries(['view', 'load', 'type', 'enter', 'paste', 'keypadDecimal']
+    .map((method) => [method, parsed(method)]));
+}
+
+// The drawings the page preloads, by name.
+const drawingNames = () => [...document.querySelectorAll('link[as=image]')]
+  .map((link) => link.getAttribute('href').replace(/^pictures\/(.*)\.svg$/, '$1'));
+
+// The fonts, the core and the drawings load side by side.
 async function start() {
+  const loading = createCore();
   await Promise.all([toFont(false, false, 12), toFont(true, false, 12), toFont(true, true, 12)]
     .map((font) => document.fonts.load(font)));
-  const core = await createCore();
-  const presenter = new core.Page(decimalSeparator(), measurer());
+  const core = await loading;
   const pictures = new Pictures(core);
-  await pictures.load(presenter.view().picturesBottomUp.map((picture) => picture.name));
-  new Page(document.getElementById('window'), core.design(), presenter, pictures).start();
+  const drawn = pictures.load(drawingNames());
+  const presenter = presenterOf(core);
+  const page = new Page(document.getElementById('window'), JSON.parse(core.design()), presenter,
+                        pictures);
+  await drawn;
+  page.start();
   requestAnimationFrame(() => performance.mark('result-painted'));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }

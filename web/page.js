@@ -8,11 +8,8 @@
 import { Menu } from './menu.js';
 import { place, toCss, toFont, toPixels } from './units.js';
 
-function sameControl(a, b) {
-  return b && a.text === b.text && a.fore === b.fore && a.back === b.back &&
-         a.pointSize === b.pointSize && a.shown === b.shown && a.checked === b.checked &&
-         a.tooltip === b.tooltip && a.description === b.description;
-}
+const NOTHING_SHOWN = { text: null, fore: null, back: null, pointSize: null, shown: null,
+                        checked: null, tooltip: null, description: null };
 
 export class Page {
   constructor(root, design, core, pictures) {
@@ -21,6 +18,10 @@ export class Page {
     this.core = core;
     this.pictures = pictures;
     this.shown = null;
+    // The pictures by id, bottom up, as the view gives them.
+    const bottomUp = core.view().picturesBottomUp;
+    this.pictureNames = Object.fromEntries(bottomUp.map((p) => [p.id, p.name]));
+    this.bottomUp = bottomUp.map((p) => p.id);
     this.elements = [];      // by control: the element placed
     this.texts = [];         // by control: where its words go
     this.descriptions = [];  // by control: what screen readers hear besides its name
@@ -36,8 +37,7 @@ export class Page {
   build() {
     const { controls } = this.design;
     this.window = this.element('div', 'window');
-    this.canvas = this.element('canvas', 'pictures');
-    this.canvas.setAttribute('aria-hidden', 'true');
+    this.layer = this.pictures.layer(this.bottomUp.map((id) => this.pictureNames[id]));
     for (const control of controls) this.create(control);
     for (const control of controls) {
       this.nameForScreenReaders(control);
@@ -111,6 +111,8 @@ export class Page {
   }
 
   field(input, control) {
+    // The text keeps the design's distance from each side, its border included.
+    input.style.paddingInline = `calc(${toPixels(this.design.textFieldInset)}px - 2px)`;
     input.type = 'text';
     input.autocomplete = 'off';
     input.spellcheck = false;
@@ -219,7 +221,7 @@ export class Page {
 
   arrangeWindow() {
     this.root.replaceChildren(this.window);
-    this.window.replaceChildren(this.canvas);
+    this.window.replaceChildren(this.layer.element);
     const whole = { left: 0, top: 0, width: this.design.clientWidth,
                     height: this.design.clientHeight };
     place(this.window, whole);
@@ -227,7 +229,7 @@ export class Page {
       if (control.container === null) this.placeControl(control, this.window, whole);
     this.placeControl(this.menu, this.window, whole);
     this.appendDescriptions(this.window);
-    this.blocks = [{ canvas: this.canvas, scale: 1, area: whole, pictures: null }];
+    this.blocks = [{ layer: this.layer, scale: 1, area: whole, pictures: this.bottomUp }];
   }
 
   arrangeColumn() {
@@ -246,9 +248,10 @@ export class Page {
       if (block.controls.includes(this.result))
         this.placeControl(this.menu, element, block.area);
       if (block.pictures.length) {
-        const canvas = element.appendChild(this.element('canvas', 'pictures'));
-        canvas.setAttribute('aria-hidden', 'true');
-        this.blocks.push({ canvas, scale, area: block.area, pictures: block.pictures });
+        const pictures = this.bottomUp.filter((id) => block.pictures.includes(id));
+        const layer = this.pictures.layer(pictures.map((id) => this.pictureNames[id]));
+        element.appendChild(layer.element);
+        this.blocks.push({ layer, scale, area: block.area, pictures });
       }
     }
     this.appendDescriptions(column);
@@ -287,8 +290,7 @@ export class Page {
       document.querySelector('h1').textContent = view.window.text;
     }
     view.controls.forEach((shown, id) => {
-      if (!sameControl(shown, this.shown?.controls[id]))
-        this.showControl(this.design.controls[id], shown);
+      this.showControl(this.design.controls[id], shown, this.shown?.controls[id] ?? NOTHING_SHOWN);
     });
     if (view.selection) {
       const { field, start, length } = view.selection;
@@ -299,41 +301,46 @@ export class Page {
     this.paintPictures();
   }
 
-  showControl(control, shown) {
+  // Only what changed is touched: a keystroke changes a few texts, seldom a
+  // font or a colour.
+  showControl(control, shown, was) {
     const element = this.elements[control.id];
-    element.hidden = !shown.shown;
-    element.title = shown.tooltip;
-    this.descriptions[control.id].textContent = shown.description;
-    element.style.font = toFont(control.bold, control.italic, shown.pointSize);
-    element.style.color = toCss(shown.fore);
-    if (!control.transparent) element.style.backgroundColor = toCss(shown.back);
+    if (shown.shown !== was.shown) element.hidden = !shown.shown;
+    if (shown.tooltip !== was.tooltip) element.title = shown.tooltip;
+    if (shown.description !== was.description)
+      this.descriptions[control.id].textContent = shown.description;
+    if (shown.pointSize !== was.pointSize)
+      element.style.font = toFont(control.bold, control.italic, shown.pointSize);
+    if (shown.fore !== was.fore) element.style.color = toCss(shown.fore);
+    if (shown.back !== was.back && !control.transparent)
+      element.style.backgroundColor = toCss(shown.back);
     if (control.kind === 'textField') {
       if (element.value !== shown.text) element.value = shown.text;
       return;
     }
-    this.texts[control.id].textContent = shown.text;
-    if (control.kind === 'option') element.firstChild.checked = shown.checked;
-    if (control.kind === 'frame') {
-      const caption = this.texts[control.id];
-      caption.style.backgroundColor = toCss(shown.back);
-      caption.style.left = `${toPixels(this.design.frameCaptionIndent)}px`;
-      caption.style.padding = `0 ${toPixels(this.design.frameCaptionPadding)}px`;
-      // The border's top line runs through the middle of the caption.
-      this.edges[control.id].style.top = `${Math.floor(caption.offsetHeight / 2)}px`;
-    }
+    if (shown.text !== was.text) this.texts[control.id].textContent = shown.text;
+    if (control.kind === 'option' && shown.checked !== was.checked)
+      element.firstChild.checked = shown.checked;
+    if (control.kind === 'frame' && (shown.text !== was.text || shown.pointSize !== was.pointSize ||
+                                     shown.back !== was.back))
+      this.showCaption(control, shown);
+  }
+
+  // A frame's caption on the frame's colour, the border's top line through
+  // its middle.
+  showCaption(control, shown) {
+    const caption = this.texts[control.id];
+    caption.style.backgroundColor = toCss(shown.back);
+    caption.style.left = `${toPixels(this.design.frameCaptionIndent)}px`;
+    caption.style.padding = `0 ${toPixels(this.design.frameCaptionPadding)}px`;
+    this.edges[control.id].style.top = `${Math.floor(caption.offsetHeight / 2)}px`;
   }
 
   paintPictures() {
     if (!this.shown || !this.blocks) return;
-    const { picturesBottomUp } = this.shown;
     for (const block of this.blocks) {
-      if (!block.canvas) continue;
-      const pictures = block.pictures
-        ? picturesBottomUp.filter((p) => block.pictures.includes(p.id)) : picturesBottomUp;
-      block.canvas.style.width = `${toPixels(block.area.width) * block.scale}px`;
-      block.canvas.style.height = `${toPixels(block.area.height) * block.scale}px`;
-      this.pictures.paint(block.canvas, block.area, block.scale, pictures,
-                          this.shown.window.back);
+      const pictures = this.shown.picturesBottomUp.filter((p) => block.pictures.includes(p.id));
+      this.pictures.paint(block.layer, block.area, block.scale, pictures);
     }
   }
 }

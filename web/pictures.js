@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two dish drawings: the six pictures stretched to their rectangles, on
-// canvases. A picture is rendered from its drawing at the size it is shown
-// (its outlines keep their width at any size), only the part that shows,
-// and kept while its size and that part stay the same; past a size no canvas
-// takes it is rendered smaller and magnified. Where it meets the canvas,
-// source stretch for target stretch, the core decides, as in the other
-// windows.
-import { toCss, toPixels } from './units.js';
+// The two dish drawings: the six pictures stretched to their rectangles,
+// bottom up, each an image of its drawing at its place (the browser renders
+// it at the size shown, its outlines keeping their width). A picture larger
+// than a page can lay out is drawn instead on a canvas of its own, magnified
+// from a rendering of its drawing where the core says its pixels meet the
+// visible part, as in the other windows.
+import { toPixels } from './units.js';
 
-// Along an axis: a picture up to this many device pixels is rendered at its
-// size; a larger one from a rendering this long.
+// Along an axis, in device pixels: a picture up to this long is an image; a
+// longer one is drawn from a rendering this long.
 const LARGEST_EXACT = 16384;
 const MAGNIFIED_RENDERING = 2048;
 
+const source = (name) => `pictures/${name}.svg`;
+
 async function load(name) {
   const image = new Image();
-  image.src = `pictures/${name}.svg`;
+  image.src = source(name);
   await image.decode();
   return image;
 }
@@ -33,53 +34,80 @@ export class Pictures {
     names.forEach((name, i) => this.drawings.set(name, drawings[i]));
   }
 
-  // Paints on `canvas` the part of the window at `area` (twips), `scale` CSS
-  // pixels to the design's one, the given pictures bottom up on `background`.
-  paint(canvas, area, scale, pictures, background) {
-    const ratio = window.devicePixelRatio || 1;
-    const width = Math.round(toPixels(area.width) * scale * ratio);
-    const height = Math.round(toPixels(area.height) * scale * ratio);
-    if (canvas.width !== width || canvas.height !== height) {
-      canvas.width = width;
-      canvas.height = height;
+  // A layer for a part of the window: the given pictures, bottom up.
+  layer(names) {
+    const element = document.createElement('div');
+    element.className = 'pictures';
+    element.setAttribute('aria-hidden', 'true');
+    const shown = new Map();
+    for (const name of names) {
+      const image = element.appendChild(document.createElement('img'));
+      image.src = source(name);
+      image.alt = '';
+      image.hidden = true;
+      const canvas = element.appendChild(document.createElement('canvas'));
+      canvas.hidden = true;
+      shown.set(name, { image, canvas });
     }
-    const context = canvas.getContext('2d');
-    context.imageSmoothingQuality = 'high';
-    context.fillStyle = toCss(background);
-    context.fillRect(0, 0, width, height);
-    const device = (twips) => toPixels(twips) * scale * ratio;
+    return { element, shown };
+  }
+
+  // Shows in `layer` the part of the window at `area` (twips), `scale` CSS
+  // pixels to the design's one, the pictures where the view has them.
+  paint(layer, area, scale, pictures) {
+    const ratio = window.devicePixelRatio || 1;
+    const css = (twips) => toPixels(twips) * scale;
+    const visible = [Math.round(css(area.width) * ratio), Math.round(css(area.height) * ratio)];
+    layer.element.style.width = `${css(area.width)}px`;
+    layer.element.style.height = `${css(area.height)}px`;
     for (const picture of pictures) {
-      this.paintPicture(context, picture.name,
-                        [device(picture.left - area.left), device(picture.width), width],
-                        [device(picture.top - area.top), device(picture.height), height]);
+      const { image, canvas } = layer.shown.get(picture.name);
+      const across = [css(picture.left - area.left) * ratio, css(picture.width) * ratio];
+      const down = [css(picture.top - area.top) * ratio, css(picture.height) * ratio];
+      const whole = [this.clipping.wholeLength(...across, 0x7fffffff),
+                     this.clipping.wholeLength(...down, 0x7fffffff)];
+      const exact = whole[0] <= LARGEST_EXACT && whole[1] <= LARGEST_EXACT;
+      image.hidden = !(exact && whole[0] && whole[1]);
+      canvas.hidden = exact;
+      if (!image.hidden) {
+        image.style.left = `${across[0] / ratio}px`;
+        image.style.top = `${down[0] / ratio}px`;
+        image.style.width = `${across[1] / ratio}px`;
+        image.style.height = `${down[1] / ratio}px`;
+      }
+      if (!exact) this.magnified(canvas, picture.name, [...across, visible[0]],
+                                 [...down, visible[1]], ratio);
     }
   }
 
-  // One picture, `across` and `down` each [start, length, visible end].
-  paintPicture(context, name, across, down) {
-    const rendered = ([start, length]) => {
-      const whole = this.clipping.wholeLength(start, length, 0x7fffffff);
-      return whole <= LARGEST_EXACT ? whole : MAGNIFIED_RENDERING;
-    };
+  // One picture on its canvas, `across` and `down` each [start, length,
+  // visible end] in device pixels.
+  magnified(canvas, name, across, down, ratio) {
+    canvas.width = across[2];
+    canvas.height = down[2];
+    canvas.style.width = `${across[2] / ratio}px`;
+    canvas.style.height = `${down[2] / ratio}px`;
+    const rendered = ([start, length]) => Math.min(
+      this.clipping.wholeLength(start, length, 0x7fffffff), MAGNIFIED_RENDERING);
     const size = [rendered(across), rendered(down)];
-    if (!size[0] || !size[1]) return;
+    // Each span four numbers: source start and length, target start and length.
     const spansX = this.clipping.spans(across[0], across[1], size[0], 0, across[2]);
     const spansY = this.clipping.spans(down[0], down[1], size[1], 0, down[2]);
     if (!spansX.length || !spansY.length) return;
-    const last = (spans) => spans[spans.length - 1];
-    const region = { left: spansX[0].sourceStart, top: spansY[0].sourceStart,
-                     right: last(spansX).sourceStart + last(spansX).sourceLength,
-                     bottom: last(spansY).sourceStart + last(spansY).sourceLength };
+    const region = { left: spansX[0], top: spansY[0],
+                     right: spansX.at(-4) + spansX.at(-3), bottom: spansY.at(-4) + spansY.at(-3) };
     const rendering = this.renderingFor(name, size, region);
-    for (const x of spansX) {
-      for (const y of spansY) {
-        context.drawImage(rendering, x.sourceStart - region.left, y.sourceStart - region.top,
-                          x.sourceLength, y.sourceLength, x.targetStart, y.targetStart,
-                          x.targetLength, y.targetLength);
+    const context = canvas.getContext('2d');
+    for (let x = 0; x < spansX.length; x += 4) {
+      for (let y = 0; y < spansY.length; y += 4) {
+        context.drawImage(rendering, spansX[x] - region.left, spansY[y] - region.top,
+                          spansX[x + 1], spansY[y + 1], spansX[x + 2], spansY[y + 2],
+                          spansX[x + 3], spansY[y + 3]);
       }
     }
   }
 
+  // The part `region` of the drawing rendered at `size`, kept while the same.
   renderingFor(name, size, region) {
     const key = [size, region.left, region.top, region.right, region.bottom].join();
     const kept = this.renderings.get(name);

@@ -91,6 +91,11 @@ export function appearanceChecks() {
   }));
 }
 
+export function picturePoints() {
+  return table('pictures.tsv').map(([what, x, y, looks]) => ({ what, x: Number(x), y: Number(y),
+                                                               looks }));
+}
+
 // ---- pixels
 
 // The pixels of a PNG screenshot (8 bits a channel, not interlaced, as

@@ -8,8 +8,8 @@ import { createRequire } from 'node:module';
 import { after, before, describe, it } from 'node:test';
 
 import {
-  EXAMPLE_FIGURES, appearanceChecks, hex, inkIn, inkIs, launch, open, serve, statusRows,
-  windowPixels,
+  EXAMPLE_FIGURES, appearanceChecks, hex, inkIn, inkIs, launch, open, picturePoints, serve,
+  statusRows, windowPixels,
 } from './harness.mjs';
 
 const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -114,6 +114,74 @@ describe('the window as designed', () => {
       await context.close();
     });
   }
+
+  it('draws both views as the other windows do', async () => {
+    const { context, page } = await open(browser, site.url);
+    const pixels = await windowPixels(page);
+    const blueNear = (x, y) => [-2, -1, 0, 1, 2].some((dx) => [-2, -1, 0, 1, 2].some((dy) => {
+      const [r, g, b] = pixels.pixel(x + dx, y + dy);
+      return b - r > 60 && b - g > 60;
+    }));
+    for (const { what, x, y, looks } of picturePoints()) {
+      const rgb = pixels.pixel(x, y);
+      const ok = { grey: rgb.every((c) => Math.abs(c - 192) <= 6),
+                   white: hex(rgb) === 'FFFFFF', outline: blueNear(x, y),
+                   drawn: hex(rgb) !== 'FFFFFF' }[looks];
+      assert.ok(ok, `${what} at ${x},${y} looks ${looks}: ${rgb}`);
+    }
+    await context.close();
+  });
+
+  // Going back to the example figures gives the same drawing, to within
+  // the smoothing of an edge.
+  it('paints enormous and tiny figures, and leaves nothing behind', async () => {
+    const { context, page, said } = await open(browser, site.url);
+    const drawings = async () => {
+      const pixels = await windowPixels(page);
+      const all = [];
+      for (let y = 165; y < 643; ++y) for (let x = 0; x < 805; ++x) all.push(pixels.pixel(x, y));
+      return all;
+    };
+    const before = await drawings();
+    for (const [field, text] of [['txtHorizontal', '1e15'], ['txtVertical', '1e15'],
+                                 ['txtProfundidad', '1e30'], ['txtProfundidad', '1e-30'],
+                                 ['txtVertical', '1e-30'], ['txtHorizontal', '-80']]) {
+      await replace(page, field, text);
+      await windowPixels(page);  // painted, whatever the figure
+      await replace(page, field, EXAMPLE_FIGURES[field]);
+      const after = await drawings();
+      const changed = after.filter((rgb, i) => rgb.some((c, k) => Math.abs(c - before[i][k]) > 16));
+      assert.equal(changed.length, 0, `${field} = ${text}`);
+    }
+    assert.deepEqual(said, []);
+    await context.close();
+  });
+
+  // A long result is drawn whole inside its field, shrunk as the core says:
+  // its ink keeps clear of the field's borders on both sides.
+  it('fits long results into the result field', async () => {
+    const { context, page } = await open(browser, site.url);
+    for (const [horizontal, vertical, depth] of [
+      ['1.23456789012345e10', '1.23456789012345e10', '-3e-9'],
+      ['-1.23456789012345e150', '-1.23456789012345e150', '-1.11111111111111e-5'],
+      ['0.123456789012345', '0.123456789012345', '7'], ['1e15', '80', '10']]) {
+      await replace(page, 'txtHorizontal', horizontal);
+      await replace(page, 'txtVertical', vertical);
+      await replace(page, 'txtProfundidad', depth);
+      const { pixels, x, y, width, height } = await pixelsOf(page, '#txtDistancia');
+      // Inside the border (two pixels, and one for rounding the field's place).
+      const [left, right] = [x + 3, x + width - 4];
+      const inked = [];
+      for (let px = left; px <= right; ++px)
+        for (let py = y + 3; py < y + height - 3; ++py)
+          if (pixels.pixel(px, py).some((c) => c < 160)) inked.push(px);
+      const text = await page.inputValue('#txtDistancia');
+      assert.ok(text.length >= 17, text);
+      assert.ok(Math.min(...inked) > left && Math.max(...inked) < right,
+                `${text}: ink ${Math.min(...inked)}..${Math.max(...inked)} in ${left}..${right}`);
+    }
+    await context.close();
+  });
 
   it('takes its title and its heading from the window', async () => {
     const { context, page } = await open(browser, site.url);
