@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's entry: the design's fonts, the core, the drawings, then the
 // window, computed and shown as the program starts.
-import createCore from './core.js';
-import { Page } from './page.js';
-import { Pictures } from './pictures.js';
 import { toFont, toTwips } from './units.js';
 
 // The decimal separator of the browser's language.
@@ -22,8 +19,8 @@ function measurer() {
 }
 
 // The core's presenter, its answers as objects (it gives them as JSON).
-function presenterOf(core) {
-  const page = new core.Page(decimalSeparator(), measurer());
+function presenterOf(core, separator) {
+  const page = new core.Page(separator, measurer());
   const parsed = (method) => (...args) => JSON.parse(page[method](...args));
   return Object.fromEntries(['view', 'load', 'type', 'enter', 'paste', 'keypadDecimal']
     .map((method) => [method, parsed(method)]));
@@ -33,15 +30,19 @@ function presenterOf(core) {
 const drawingNames = () => [...document.querySelectorAll('link[as=image]')]
   .map((link) => link.getAttribute('href').replace(/^pictures\/(.*)\.svg$/, '$1'));
 
-// The fonts, the core and the drawings load side by side.
+// The rest of the page's files, the fonts and the drawings load side by
+// side; the locale's data is read meanwhile.
 async function start() {
-  const loading = createCore();
-  await Promise.all([toFont(false, false, 12), toFont(true, false, 12), toFont(true, true, 12)]
-    .map((font) => document.fonts.load(font)));
-  const core = await loading;
+  const modules = Promise.all([import('./core.js'), import('./page.js'), import('./pictures.js')]);
+  const fonts = Promise.all([toFont(false, false, 12), toFont(true, false, 12),
+                             toFont(true, true, 12)].map((font) => document.fonts.load(font)));
+  const separator = decimalSeparator();
+  const [{ default: createCore }, { Page }, { Pictures }] = await modules;
+  const core = await createCore();
   const pictures = new Pictures(core);
   const drawn = pictures.load(drawingNames());
-  const presenter = presenterOf(core);
+  await fonts;  // the core measures captions in them
+  const presenter = presenterOf(core, separator);
   const page = new Page(document.getElementById('window'), JSON.parse(core.design()), presenter,
                         pictures);
   await drawn;

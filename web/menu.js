@@ -24,7 +24,7 @@ export class Menu {
     this.entries = entries;
     this.list = null;
     button.type = 'button';
-    button.textContent = '\u22ef';
+    button.textContent = '\u2026';  // an ellipsis, "more", in the page's own font
     button.setAttribute('aria-label', label);
     button.setAttribute('aria-haspopup', 'menu');
     button.setAttribute('aria-expanded', 'false');

@@ -289,9 +289,11 @@ export class Page {
       document.title = view.window.text;
       document.querySelector('h1').textContent = view.window.text;
     }
+    this.captionsChanged = [];
     view.controls.forEach((shown, id) => {
       this.showControl(this.design.controls[id], shown, this.shown?.controls[id] ?? NOTHING_SHOWN);
     });
+    this.placeEdges();
     if (view.selection) {
       const { field, start, length } = view.selection;
       const input = this.elements[this.design.controls.find((c) => c.input === field).id];
@@ -327,13 +329,18 @@ export class Page {
   }
 
   // A frame's caption on the frame's colour, the border's top line through
-  // its middle.
+  // its middle (placed once every caption is written: one layout for all).
   showCaption(control, shown) {
     const caption = this.texts[control.id];
     caption.style.backgroundColor = toCss(shown.back);
     caption.style.left = `${toPixels(this.design.frameCaptionIndent)}px`;
     caption.style.padding = `0 ${toPixels(this.design.frameCaptionPadding)}px`;
-    this.edges[control.id].style.top = `${Math.floor(caption.offsetHeight / 2)}px`;
+    this.captionsChanged.push(control.id);
+  }
+
+  placeEdges() {
+    const middles = this.captionsChanged.map((id) => Math.floor(this.texts[id].offsetHeight / 2));
+    this.captionsChanged.forEach((id, i) => { this.edges[id].style.top = `${middles[i]}px`; });
   }
 
   paintPictures() {

@@ -183,6 +183,33 @@ describe('the window as designed', () => {
     await context.close();
   });
 
+  it('draws every word of its own in the design\'s font, none from the system', async () => {
+    const { context, page } = await open(browser, site.url);
+    const session = await context.newCDPSession(page);
+    await session.send('DOM.enable');
+    await session.send('CSS.enable');
+    // The families the browser drew the window's texts and the menu's in.
+    const families = async () => {
+      const { root } = await session.send('DOM.getDocument', { depth: -1 });
+      const { nodeIds } = await session.send('DOM.querySelectorAll',
+                                             { nodeId: root.nodeId, selector: 'main *' });
+      const drawn = new Set();
+      for (const nodeId of nodeIds) {
+        const { fonts } = await session.send('CSS.getPlatformFontsForNode', { nodeId });
+        for (const font of fonts) drawn.add(font.isCustomFont ? 'the design\'s' : font.familyName);
+      }
+      return [...drawn];
+    };
+    await page.getByRole('button', { name: 'Copiar la distancia o la ficha' }).click();
+    assert.deepEqual(await families(), ['the design\'s']);
+    await page.keyboard.press('Escape');
+    for (const row of statusRows().filter((r) => r.tone === 'message' && r.separator === '.')) {
+      for (const [field, text] of row.typed) await replace(page, field, text);
+      assert.deepEqual(await families(), ['the design\'s'], row.line);
+    }
+    await context.close();
+  });
+
   it('takes its title and its heading from the window', async () => {
     const { context, page } = await open(browser, site.url);
     const title = 'Calcula la distancia necesaria entre el LNB y el centro del plato de una ' +
