@@ -9,7 +9,8 @@ WERROR ?= $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
-        test-windows wasm-build test-core-wasm web run-web test-web package bench-windows
+        test-windows wasm-build test-core-wasm web run-web test-web package bench-windows \
+        bench-web
 
 all: build
 
@@ -65,7 +66,7 @@ fuzz:
 # JSON file in bench/, and the table of all that was measured (printed, and
 # written to bench/results.md) is made from those files.
 BENCH_DIR ?= build-bench
-BENCH_REPORT = python3 bench/report.py $$(ls bench/linux.json bench/windows.json 2>/dev/null)
+BENCH_REPORT = python3 bench/report.py $$(ls bench/linux.json bench/windows.json bench/web.json 2>/dev/null)
 bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DDISTANCIA_BENCH=ON
@@ -76,6 +77,14 @@ bench:
 bench-windows: windows
 	scripts/install-deps bench
 	python3 bench/measure.py windows $(WINDOWS_DIR) bench/windows.json
+	$(BENCH_REPORT)
+
+# The page in Debian's Chromium: what the first visit transfers, the first
+# paint against a static page of the same words, fonts and drawings, and a
+# keystroke.
+bench-web: web
+	npm ci --no-audit --no-fund
+	node bench/web.mjs bench/web.json 15
 	$(BENCH_REPORT)
 
 screenshot:

@@ -3,7 +3,7 @@
 """Turns the measurements measure.py wrote into one table, printed and
 written to bench/results.md: only what was measured, each with its date.
 
-    bench/report.py [linux.json] [windows.json]"""
+    bench/report.py [linux.json] [windows.json] [web.json]"""
 
 import json
 import sys
@@ -22,6 +22,9 @@ START_UP_MEMORY = 1.08
 WINDOWS_START_UP = 1.40
 WINDOWS_MEMORY = 1.22
 PROGRAM_FILE_KIB = 1024
+WEB_TRANSFER_KIB = 150
+WEB_FIRST_PAINT = 1.25
+WEB_KEYSTROKE_MS = 4
 
 
 def row(what, value, target="", met=None):
@@ -85,13 +88,47 @@ def windows_section(measured):
     return lines
 
 
+def web_section(measured):
+    lines = ["## Web page", "",
+             f"Measured {measured['date']} on {measured['machine']}, served from 127.0.0.1: "
+             f"first paints are medians of {measured['runs']} first visits alternated with as "
+             f"many of the fair floor (bench/web_floor.html: the same words, fonts and drawings "
+             f"as a static page), keystrokes medians of 101.", "",
+             "| what | median | target | met |", "| --- | --- | --- | --- |"]
+    transfer = measured["transfer"]
+    lines.append(row(f"first visit, all {transfer['files']} files gzipped, fonts included",
+                     f"{transfer['gzipped_kib']:.1f} KiB", f"≤ {WEB_TRANSFER_KIB} KiB",
+                     transfer["gzipped_kib"] <= WEB_TRANSFER_KIB))
+    paint = measured["first_paint_ms"]
+    lines.append(row("navigation to the first paint with the result, page",
+                     f"{paint['page']:.0f} ms"))
+    lines.append(row("navigation to the first paint, fair floor", f"{paint['floor']:.0f} ms"))
+    ratio = paint["page"] / paint["floor"]
+    lines.append(row("first paint, page / fair floor", f"{ratio:.2f}", f"≤ {WEB_FIRST_PAINT:.2f}",
+                     ratio <= WEB_FIRST_PAINT))
+    for name, ms in measured["keystroke_ms"].items():
+        lines.append(row(f"keystroke to its layout, {name}", f"{ms:.1f} ms",
+                         f"< {WEB_KEYSTROKE_MS} ms", ms < WEB_KEYSTROKE_MS))
+    lines += ["", "Where the page's first paint goes, step by step (medians of each step's own "
+              "time after the step before):", "", "| step | ms |", "| --- | --- |"]
+    for step, ms in measured["first_paint_steps_ms"].items():
+        lines.append(f"| {step} | {ms:.1f} |")
+    return lines
+
+
+def section_for(measured):
+    if "first_paint_ms" in measured:
+        return web_section
+    return windows_section if "program_file_kib" in measured else linux_section
+
+
 def main():
-    lines = ["# Benchmark results", "", "Made by `make bench` (Linux) and `make bench-windows` "
-             "(Windows, under Wine) from Release builds; each section says when it was measured."]
+    lines = ["# Benchmark results", "", "Made by `make bench` (Linux), `make bench-windows` "
+             "(Windows, under Wine) and `make bench-web` (the page, in Chromium) from release "
+             "builds; each section says when it was measured."]
     for path in sys.argv[1:]:
         measured = json.loads(Path(path).read_text())
-        section = windows_section if "program_file_kib" in measured else linux_section
-        lines += [""] + section(measured)
+        lines += [""] + section_for(measured)(measured)
     table = "\n".join(lines) + "\n"
     print(table)
     (ROOT / "bench" / "results.md").write_text(table)

@@ -31,22 +31,31 @@ const drawingNames = () => [...document.querySelectorAll('link[as=image]')]
   .map((link) => link.getAttribute('href').replace(/^pictures\/(.*)\.svg$/, '$1'));
 
 // The rest of the page's files, the fonts and the drawings load side by
-// side; the locale's data is read meanwhile.
+// side; the locale's data is read meanwhile. Each step is marked for whoever
+// profiles the start-up (bench/web.mjs).
 async function start() {
+  performance.mark('script-started');
   const modules = Promise.all([import('./core.js'), import('./page.js'), import('./pictures.js')]);
   const fonts = Promise.all([toFont(false, false, 12), toFont(true, false, 12),
                              toFont(true, true, 12)].map((font) => document.fonts.load(font)));
   const separator = decimalSeparator();
+  performance.mark('locale-read');
   const [{ default: createCore }, { Page }, { Pictures }] = await modules;
+  performance.mark('scripts-loaded');
   const core = await createCore();
+  performance.mark('core-ready');
   const pictures = new Pictures(core);
   const drawn = pictures.load(drawingNames());
   await fonts;  // the core measures captions in them
+  performance.mark('fonts-ready');
   const presenter = presenterOf(core, separator);
   const page = new Page(document.getElementById('window'), JSON.parse(core.design()), presenter,
                         pictures);
+  performance.mark('page-built');
   await drawn;
+  performance.mark('drawings-ready');
   page.start();
+  performance.mark('view-shown');
   requestAnimationFrame(() => performance.mark('result-painted'));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }
