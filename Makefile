@@ -149,7 +149,7 @@ run-web: web
 # pinned in package-lock.json; no browser is downloaded).
 test-web: web
 	npm ci --no-audit --no-fund
-	node --test --test-reporter=spec tests/web/
+	node --test tests/web/
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) \
