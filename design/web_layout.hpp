@@ -26,10 +26,15 @@ inline constexpr Area kMenuButton{11235, 1830, 480, 435};
 
 struct Block {
     std::string_view name;
-    Area area;
     std::span<const Id> controls;         // shown in it, with what they hold
     std::span<const PictureId> pictures;  // drawn in it, cut to its area
+    Area views{};                         // a block of drawings: its part of the window
 };
+
+// A block's part of the window: a block of drawings has its own; a block of
+// controls is the rectangle around them (the result's with its menu button),
+// as much of it as the window shows.
+Area areaOf(const Block& block);
 
 // Between blocks, and around the column (twips): the design's gap between
 // frames and its margin.

@@ -280,7 +280,7 @@ std::string design() {
     json.key("column").openArray();
     for (const design::web::Block& block : design::web::kColumn) {
         json.open().field("name", block.name);
-        area(json, "area", block.area);
+        area(json, "area", design::web::areaOf(block));
         numbers<Id>(json, "controls", block.controls);
         numbers<lnb::PictureId>(json, "pictures", block.pictures);
         json.close();

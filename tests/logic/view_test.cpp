@@ -4,9 +4,11 @@
 // entered field takes, the pictures that moved, and the design's colours.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "design/presenter.hpp"
+#include "design/web_layout.hpp"
 #include "logic/text_positions.hpp"
 #include "tests/contrast.hpp"
 #include "tests/data_tables.hpp"
@@ -287,3 +289,32 @@ INSTANTIATE_TEST_SUITE_P(
         InsertionRow{"the keypad over a selection", "805", 1, 2, std::nullopt, {1, 2, ",", 2}}));
 
 }  // namespace
+
+// The page's narrow column: each block of controls holds them whole (the
+// result's its menu button too), and no block reaches past the window.
+TEST(NarrowColumn, EachBlockHoldsItsControlsWithinTheWindow) {
+    namespace web = lnb::design::web;
+    const auto inside = [](const web::Area& part, const web::Area& whole) {
+        return part.left >= whole.left && part.top >= whole.top &&
+               part.left + part.width <= whole.left + whole.width &&
+               part.top + part.height <= whole.top + whole.height;
+    };
+    const web::Area window{0, 0, lnb::design::kFrmMain.clientWidth,
+                           lnb::design::kFrmMain.clientHeight};
+    for (const web::Block& block : web::kColumn) {
+        const web::Area area = web::areaOf(block);
+        EXPECT_TRUE(inside(area, window)) << block.name;
+        for (const Id id : block.controls) {
+            const lnb::design::Control& control = lnb::design::control(id);
+            const auto place = lnb::design::placeInWindow(control);
+            web::Area shown{place.left, place.top, control.width, control.height};
+            // What lies past the window's edge is not shown (the credit's end).
+            shown.width = std::min(shown.width, window.width - shown.left);
+            shown.height = std::min(shown.height, window.height - shown.top);
+            EXPECT_TRUE(inside(shown, area)) << block.name << " " << control.name;
+            if (id == Id::txtDistancia) {
+                EXPECT_TRUE(inside(web::kMenuButton, area)) << block.name;
+            }
+        }
+    }
+}
