@@ -51,11 +51,11 @@ void FrmMainLogic::enter(Input input, int caret) {
 // the status tells why the result does not follow the figures.
 void FrmMainLogic::run(Handler handler) {
     failure_.reset();
-    resultWritten_ = false;
+    resultWritten_.reset();
     (this->*handler)();
     const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind) : std::nullopt,
                                  failure_ && failure_->field == FailedField::txtDistancia,
-                                 resultWritten_, resultWritten_ ? read(state_.txtDistancia) : 0.0};
+                                 resultWritten_};
     status_ = evaluateStatus(
         {state_.txtVertical.Text, state_.txtHorizontal.Text, state_.txtProfundidad.Text},
         separator_, outcome);
@@ -113,8 +113,8 @@ bool FrmMainLogic::CalcularDistancia() {
         !write(state_.txtDistancia, FailedField::txtDistancia,
                Checked(read(state_.txtMedDiametro)) / read(state_.txtMedProfundidad)))
         return false;
-    resultWritten_ = true;
-    return geometry::focalPlacement(state_, read(state_.txtDistancia), failure_);
+    resultWritten_ = read(state_.txtDistancia);
+    return geometry::focalPlacement(state_, *resultWritten_, failure_);
 }
 
 std::optional<double> FrmMainLogic::measure(const TextField& field) const {

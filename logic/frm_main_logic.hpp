@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "logic/failure.hpp"
@@ -58,7 +59,7 @@ class FrmMainLogic {
     std::string separator_;
     Status status_;
     Outcome failure_;
-    bool resultWritten_ = false;
+    std::optional<double> resultWritten_;  // the result as read back, once written
 };
 
 }  // namespace lnb

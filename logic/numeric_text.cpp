@@ -2,6 +2,7 @@
 #include "logic/numeric_text.hpp"
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <array>
@@ -138,12 +139,13 @@ Decimal decimalOf(std::string_view text) {
 }
 
 // |value| with `precision` significant digits, rounded to nearest, or with
-// the fewest digits that read back as the value.
+// the fewest digits that read back as the value (every figure written takes
+// this path: its format is compiled, not parsed each time).
 Decimal scientific(double magnitude, std::optional<int> precision) {
     std::array<char, 40> buffer;
     const char* const end =
         precision ? fmt::format_to(buffer.data(), "{:.{}e}", magnitude, *precision - 1)
-                  : fmt::format_to(buffer.data(), "{}", magnitude);
+                  : fmt::format_to(buffer.data(), FMT_COMPILE("{}"), magnitude);
     return decimalOf(
         std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }

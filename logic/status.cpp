@@ -61,7 +61,7 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     }
     if (auto unreadable = unreadableField(texts, separator, readings))
         return *unreadable;
-    if (outcome.failure && !outcome.resultWritten) {
+    if (outcome.failure && !outcome.result) {
         // Only the depth divides: 0/0 and x/0 both come from a depth of 0, and
         // a quotient too large from a depth too small.
         if (*outcome.failure != FailureKind::Overflow)
@@ -71,7 +71,7 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     if (readings.first(TextKind::Beginning))
         return only(StatusKind::Editing);
     // All three are numbers and the handler ran past the result.
-    assert(outcome.resultWritten);
+    assert(outcome.result);
     if (anyFigureNotPositive(readings))
         return only(StatusKind::NotPositive);
     if (outcome.failure)
@@ -79,7 +79,7 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
     Status current = only(StatusKind::Current);
     current.sheet =
         dishSheet(readings.of(Input::Vertical).value, readings.of(Input::Horizontal).value,
-                  readings.of(Input::Depth).value, outcome.result);
+                  readings.of(Input::Depth).value, *outcome.result);
     return current;
 }
 

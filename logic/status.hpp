@@ -43,8 +43,8 @@ struct Status {
 struct HandlerOutcome {
     std::optional<FailureKind> failure;
     bool failedDividing = false;  // the failure came in the quotient, f = D² / (16·p)
-    bool resultWritten = false;   // the result field took a new text before any failure
-    double result = 0.0;          // the result as written, when it was
+    // The result as written, when the result field took a new text before any failure.
+    std::optional<double> result;
 };
 
 // The status after a handler, from the three input texts (in kInputs order).
