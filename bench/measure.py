@@ -99,7 +99,7 @@ def instructions(command, env):
     out = Path(f"/tmp/distancia-bench-{os.getpid()}.callgrind")
     subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}", *command],
                    env=env, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    report = subprocess.run(["callgrind_annotate", "--inclusive=yes", str(out)],
+    report = subprocess.run(["callgrind_annotate", "--inclusive=yes", "--threshold=100", str(out)],
                             check=True, capture_output=True, text=True).stdout
     out.unlink()
     counts = {}
