@@ -20,7 +20,10 @@ const [out, runs = '15'] = process.argv.slice(2);
 copyFileSync(new URL('web_floor.html', import.meta.url), join(PAGE_DIR, 'floor.html'));
 const site = await serve();
 const browser = await launch();
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q)];
+const median = (values) => quantile(values, 0.5);
+// The middle half of the values, the spread this machine gives.
+const quartiles = (values) => [quantile(values, 0.25), quantile(values, 0.75)];
 
 // Every file the first visit asks for, its worker's caching included.
 async function transfer() {
@@ -93,6 +96,14 @@ const measured = {
   transfer: await transfer(),
   first_paint_ms: { page: median(page.map((run) => run.at)),
                     floor: median(floor.map((run) => run.at)) },
+  // Each run's page against the floor run beside it: what drifts on the
+  // machine between runs drifts out of the ratio.
+  first_paint_pair_ratio: (() => {
+    const ratios = page.map((run, i) => run.at / floor[i].at);
+    return { median: median(ratios), quartiles: quartiles(ratios) };
+  })(),
+  first_paint_quartiles_ms: { page: quartiles(page.map((run) => run.at)),
+                              floor: quartiles(floor.map((run) => run.at)) },
   first_paint_steps_ms: steps,
   keystroke_ms: { wide: await keystroke(1024, 768), phone: await keystroke(360, 740) },
 };
