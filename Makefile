@@ -83,7 +83,6 @@ bench-windows: windows
 # paint against a static page of the same words, fonts and drawings, and a
 # keystroke.
 bench-web: web
-	npm ci --no-audit --no-fund
 	node bench/web.mjs bench/web.json 15
 	$(BENCH_REPORT)
 
@@ -135,20 +134,24 @@ wasm-build:
 test-core-wasm: wasm-build
 	ctest --test-dir $(WASM_DIR) --output-on-failure -j $(JOBS)
 
-# The page as static files in dist/web/: nothing to run on a server.
+# The page as static files in dist/web/: nothing to run on a server. Its
+# first frame is drawn by the page itself in Debian's Chromium (playwright-core,
+# npm, pinned in package-lock.json; no browser is downloaded), then the service
+# worker lists every file.
 web: wasm-build
+	npm ci --no-audit --no-fund
 	rm -rf dist/web
 	mkdir -p dist
 	cp -r $(WASM_DIR)/page dist/web
+	node web/first_frame.mjs dist/web
+	python3 web/service_worker.py web/sw.js.in dist/web
 
 run-web: web
 	@echo "Distancia LNB: http://127.0.0.1:$(WEB_PORT)/"
 	cd dist/web && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-# The page in Debian's Chromium, headless, driven by playwright-core (npm,
-# pinned in package-lock.json; no browser is downloaded).
+# The page in Debian's Chromium, headless.
 test-web: web
-	npm ci --no-audit --no-fund
 	node --test tests/web/
 
 clean:

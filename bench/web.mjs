@@ -2,7 +2,8 @@
 // Measures the web page (dist/web/) in Debian's Chromium, headless, and
 // writes what it measured as JSON for bench/report.py:
 //   - the transfer size of everything the first visit loads, gzipped;
-//   - the time from navigation to the first paint with the result, median of
+//   - the time from navigation to the first paint with the result (and to the
+//     live window), median of
 //     runs alternated with the fair floor (bench/web_floor.html: the design's
 //     words in its fonts and its drawings, nothing else);
 //   - a keystroke to its repaint (the handler and the layout it causes),
@@ -20,7 +21,8 @@ const [out, runs = '15'] = process.argv.slice(2);
 copyFileSync(new URL('web_floor.html', import.meta.url), join(PAGE_DIR, 'floor.html'));
 const site = await serve();
 const browser = await launch();
-const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q)];
+const quantile = (values, q) =>
+  [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q)];
 const median = (values) => quantile(values, 0.5);
 // The middle half of the values, the spread this machine gives.
 const quartiles = (values) => [quantile(values, 0.25), quantile(values, 0.75)];
@@ -42,18 +44,18 @@ async function transfer() {
   return { files: files.size, gzipped_kib: sizes.reduce((a, b) => a + b, 0) / 1024 };
 }
 
-// The first paint with the result, and each step the page marked on its way
-// there, in milliseconds after the one before (the first after navigation).
-async function firstPaint(url) {
+// The first paint with the result, and when each step the page marks on its
+// way to its live window (`last`) is reached, in milliseconds after
+// navigation.
+async function firstPaint(url, last = 'result-painted') {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   const page = await context.newPage();
   await page.goto(url);
-  await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
-  const marks = await page.evaluate(() => performance.getEntriesByType('mark')
-    .map((mark) => [mark.name, mark.startTime]));
+  await page.waitForFunction((name) => performance.getEntriesByName(name).length > 0, last);
+  const steps = await page.evaluate(() => Object.fromEntries(
+    performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime])));
   await context.close();
-  const steps = marks.map(([name, at], i) => [name, at - (i ? marks[i - 1][1] : 0)]);
-  return { at: marks.at(-1)[1], steps };
+  return { at: steps['result-painted'], steps };
 }
 
 async function keystroke(width, height) {
@@ -76,18 +78,19 @@ async function keystroke(width, height) {
 
 const page = [];
 const floor = [];
-await firstPaint(site.url);  // a warming run each
+const firstPaintOfPage = () => firstPaint(site.url, 'page-ready');
+await firstPaintOfPage();  // a warming run each
 await firstPaint(`${site.url}floor.html`);
 for (let run = 0; run < Number(runs); ++run) {
   const order = run % 2 ? ['page', 'floor'] : ['floor', 'page'];
   for (const which of order) {
-    if (which === 'page') page.push(await firstPaint(site.url));
+    if (which === 'page') page.push(await firstPaintOfPage());
     else floor.push(await firstPaint(`${site.url}floor.html`));
   }
 }
-const stepNames = page[0].steps.map(([name]) => name);
-const steps = Object.fromEntries(stepNames.map((name, i) => [
-  name, median(page.map((run) => run.steps[i][1]))]));
+const steps = Object.fromEntries(Object.keys(page[0].steps)
+  .map((name) => [name, median(page.map((run) => run.steps[name]))])
+  .sort(([, a], [, b]) => a - b));
 const measured = {
   date: new Date().toISOString().slice(0, 10),
   machine: `${cpus()[0]?.model ?? 'unknown CPU'}, ${cpus().length} cores, ` +
@@ -95,7 +98,8 @@ const measured = {
   runs: Number(runs),
   transfer: await transfer(),
   first_paint_ms: { page: median(page.map((run) => run.at)),
-                    floor: median(floor.map((run) => run.at)) },
+                    floor: median(floor.map((run) => run.at)),
+                    live: median(page.map((run) => run.steps['page-ready'])) },
   // Each run's page against the floor run beside it: what drifts on the
   // machine between runs drifts out of the ratio.
   first_paint_pair_ratio: (() => {

@@ -3,12 +3,6 @@
 // window, computed and shown as the program starts.
 import { toFont, toTwips } from './units.js';
 
-// The decimal separator of the browser's language.
-function decimalSeparator() {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-  return parts.find((part) => part.type === 'decimal')?.value ?? '.';
-}
-
 // Text widths in the page's fonts, for the core's fitting rule.
 function measurer() {
   const context = document.createElement('canvas').getContext('2d');
@@ -30,16 +24,18 @@ function presenterOf(core, separator) {
 const drawingNames = () => [...document.querySelectorAll('link[as=image]')]
   .map((link) => link.getAttribute('href').replace(/^pictures\/(.*)\.svg$/, '$1'));
 
-// The rest of the page's files, the fonts and the drawings load side by
-// side; the locale's data is read meanwhile. Each step is marked for whoever
-// profiles the start-up (bench/web.mjs).
+// The rest of the page's files, the fonts and the drawings load side by side
+// while the first frame (index.html), if the screen shows one, is painted
+// before the core starts. Each step is marked for whoever profiles the
+// start-up (bench/web.mjs); "result-painted" is the first frame with the
+// result, "page-ready" the live window.
 async function start() {
   performance.mark('script-started');
   const modules = Promise.all([import('./core.js'), import('./page.js'), import('./pictures.js')]);
   const fonts = Promise.all([toFont(false, false, 12), toFont(true, false, 12),
                              toFont(true, true, 12)].map((font) => document.fonts.load(font)));
-  const separator = decimalSeparator();
-  performance.mark('locale-read');
+  const firstFrame = window.firstFrame;
+  await firstFrame;
   const [{ default: createCore }, { Page }, { Pictures }] = await modules;
   performance.mark('scripts-loaded');
   const core = await createCore();
@@ -48,15 +44,19 @@ async function start() {
   const drawn = pictures.load(drawingNames());
   await fonts;  // the core measures captions in them
   performance.mark('fonts-ready');
-  const presenter = presenterOf(core, separator);
-  const page = new Page(document.getElementById('window'), JSON.parse(core.design()), presenter,
-                        pictures);
+  const presenter = presenterOf(core, document.documentElement.dataset.decimalSeparator);
+  const root = document.getElementById('window');
+  const page = new Page(root, JSON.parse(core.design()), presenter, pictures);
   performance.mark('page-built');
   await drawn;
   performance.mark('drawings-ready');
+  root.inert = false;
   page.start();
   performance.mark('view-shown');
-  requestAnimationFrame(() => performance.mark('result-painted'));
+  requestAnimationFrame(() => {
+    if (!firstFrame) performance.mark('result-painted');
+    performance.mark('page-ready');
+  });
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }
 

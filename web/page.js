@@ -210,6 +210,7 @@ export class Page {
   arrange() {
     document.documentElement.style.setProperty('--margin', `${toPixels(this.design.margin)}px`);
     const width = toPixels(this.design.clientWidth + 2 * this.design.margin);
+    this.root.dataset.wholeFrom = String(width);  // where a first frame may show (index.html)
     const narrow = document.documentElement.clientWidth < width;
     if (narrow !== this.narrow || narrow) {
       this.narrow = narrow;

@@ -3,48 +3,19 @@
 // 127.0.0.1, Debian's Chromium driven by playwright-core, the shared tables
 // of tests/data/, and the screen's pixels.
 import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { inflateSync } from 'node:zlib';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { chromium } from 'playwright-core';
+import { launch, serve as serveFolder } from '../../web/chromium.mjs';
+
+export { launch };
 
 const ROOT = fileURLToPath(new URL('../..', import.meta.url));
 export const PAGE_DIR = process.env.DISTANCIA_WEB_DIR ?? join(ROOT, 'dist', 'web');
 
-const TYPES = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
-  '.css': 'text/css; charset=utf-8', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
-  '.png': 'image/png', '.woff2': 'font/woff2', '.webmanifest': 'application/manifest+json',
-};
-
 // The page's folder over HTTP, as a static host serves it; its address.
-export async function serve(folder = PAGE_DIR) {
-  const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    const file = join(folder, path.endsWith('/') ? join(path, 'index.html') : path);
-    try {
-      const body = readFileSync(file);
-      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream',
-                                'Cache-Control': 'no-cache' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, url: `http://127.0.0.1:${server.address().port}/` };
-}
-
-export function launch() {
-  return chromium.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-           '--disable-component-update', '--no-first-run', '--disable-sync'],
-  });
-}
+export const serve = (folder = PAGE_DIR) => serveFolder(folder);
 
 // A page opened as a user opens it, in a locale and at a size; whatever it
 // says on its console and every uncaught error are kept.
@@ -59,7 +30,7 @@ export async function open(browser, url, { locale = 'en-US', width = 1024, heigh
   page.on('console', (message) => said.push(`${message.type()}: ${message.text()}`));
   page.on('pageerror', (error) => said.push(`uncaught: ${error.message}`));
   await page.goto(url);
-  await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+  await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
   return { context, page, said };
 }
 

@@ -8,8 +8,8 @@ import { createRequire } from 'node:module';
 import { after, before, describe, it } from 'node:test';
 
 import {
-  EXAMPLE_FIGURES, appearanceChecks, hex, inkIn, inkIs, launch, open, picturePoints, serve,
-  statusRows, windowPixels,
+  EXAMPLE_FIGURES, appearanceChecks, decodePng, hex, inkIn, inkIs, launch, open, picturePoints,
+  serve, statusRows, windowPixels,
 } from './harness.mjs';
 
 const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -328,6 +328,52 @@ describe('figures as people paste them', () => {
   });
 });
 
+// A page whose core is held back until release() is called: what a user sees
+// before the core runs.
+async function beforeTheCore(locale, colorScheme, width, height) {
+  const context = await browser.newContext({ locale, colorScheme, viewport: { width, height },
+                                             deviceScaleFactor: 1 });
+  const page = await context.newPage();
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  await page.route('**/core.wasm', async (route) => {
+    await held;
+    await route.continue();
+  });
+  await page.goto(site.url, { waitUntil: 'domcontentloaded' });
+  return { context, page, release };
+}
+
+describe('before the core runs', () => {
+  for (const [locale, colorScheme] of [['en-US', 'light'], ['es-ES', 'dark']]) {
+    it(`shows the window as it starts, the same pixels, ${locale}, ${colorScheme}`, async () => {
+      const { context, page, release } = await beforeTheCore(locale, colorScheme, 1024, 768);
+      await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+      const first = decodePng(await page.screenshot());
+      release();
+      await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
+      await page.locator('#txtVertical').blur();
+      const live = decodePng(await page.screenshot());
+      const differing = [];
+      for (let y = 0; y < live.height; ++y) {
+        for (let x = 0; x < live.width; ++x)
+          if (hex(first.pixel(x, y)) !== hex(live.pixel(x, y))) differing.push([x, y]);
+      }
+      assert.deepEqual(differing.slice(0, 5), [], `${differing.length} pixels differ`);
+      await context.close();
+    });
+  }
+
+  it('shows no wide window on a phone', async () => {
+    const { context, page, release } = await beforeTheCore('en-US', 'light', 360, 740);
+    const widths = await page.evaluate(() => [document.documentElement.scrollWidth,
+                                              document.documentElement.clientWidth]);
+    assert.ok(widths[0] <= widths[1], `${widths[0]} px wide in ${widths[1]}`);
+    release();
+    await context.close();
+  });
+});
+
 describe('a phone held upright, 360 × 740', () => {
   it('scrolls only down; every control shows, the drawings within the width', async () => {
     const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
@@ -409,10 +455,10 @@ describe('without a network', () => {
     const { context, page } = await open(browser, site.url);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.reload();  // now served through the worker, which has every file
-    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
     await context.setOffline(true);
     await page.reload();
-    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
     await replace(page, 'txtHorizontal', '90');
     assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
     await context.close();
