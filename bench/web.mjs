@@ -3,9 +3,9 @@
 // writes what it measured as JSON for bench/report.py:
 //   - the transfer size of everything the first visit loads, gzipped;
 //   - the time from navigation to the first paint with the result (and to the
-//     live window), median of
-//     runs alternated with the fair floor (bench/web_floor.html: the design's
-//     words in its fonts and its drawings, nothing else);
+//     live window), median of runs alternated with the fair floor
+//     (bench/web_floor.html: the design's words in its fonts and its
+//     drawings, nothing else);
 //   - a keystroke to its repaint (the handler and the layout it causes),
 //     median of keystrokes, on a wide screen and on a phone.
 //
