@@ -26,11 +26,10 @@ function frameOf() {
     if (input.type === 'radio') input.toggleAttribute('checked', live[i].checked);
     else input.setAttribute('value', live[i].value);
   });
-  for (const element of [copy, ...copy.querySelectorAll('*')]) {
+  for (const element of copy.querySelectorAll('*')) {
     for (const name of ['id', 'for', 'aria-labelledby', 'aria-describedby'])
       element.removeAttribute(name);
   }
-  delete copy.dataset.wholeFrom;
   return { html: copy.innerHTML, width: root.dataset.wholeFrom,
            style: document.documentElement.style.cssText, title: document.title,
            separator: document.documentElement.dataset.decimalSeparator };
