@@ -17,7 +17,7 @@ class QuitAfterFirstPaint : public QObject {
     using QObject::QObject;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) noexcept override {
         // Quit once the paint has been flushed to the screen, not before.
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
