@@ -46,15 +46,6 @@ inline constexpr std::string_view kCopySheet = "Copiar la ficha";
 // menu.
 inline constexpr std::string_view kResultMenu = "Copiar la distancia o la ficha";
 
-// A field's own menu where the program makes it itself (on Windows), worded
-// as Qt's Spanish translation words it on Linux.
-inline constexpr std::string_view kUndo = "Deshacer";
-inline constexpr std::string_view kRedo = "Rehacer";
-inline constexpr std::string_view kCut = "Cortar";
-inline constexpr std::string_view kPaste = "Pegar";
-inline constexpr std::string_view kDelete = "Eliminar";
-inline constexpr std::string_view kSelectAll = "Seleccionar todo";
-
 // What the credit line says of the program when the pointer rests on it.
 std::string versionNote();
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "design/field_menu.hpp"
 #include "design/window_design.hpp"
 #include "qt/menus.hpp"
 
@@ -27,6 +28,10 @@ bool isKeypadDecimal(const QKeyEvent& event) {
         return false;
     return event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma ||
            event.text() == QStringLiteral("\u066B");
+}
+
+QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString clipboardText(QClipboard::Mode mode) {
@@ -96,21 +101,66 @@ void InputField::keyPressEvent(QKeyEvent* event) noexcept {
     QLineEdit::keyPressEvent(event);
 }
 
-// Qt's own menu, whose paste is every paste, and an entry that copies the
-// result: the result field itself takes no focus.
+// The fields' menu as every window has it: the edit commands, each offered
+// while it can act, then the view's entries that copy the result and the
+// sheet (the result field itself takes no focus). Its paste is every paste.
 void InputField::contextMenuEvent(QContextMenuEvent* event) noexcept {
-    QMenu* menu = createStandardContextMenu();
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        // Qt connects its entries by their signatures' names.
-        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste()))) {
-            connect(action, &QAction::triggered, this,
-                    [this]() noexcept { paste(clipboardText(QClipboard::Clipboard)); });
+    for (const design::FieldMenuEntry& entry : design::kFieldMenu) {
+        if (!entry.command) {
+            menu->addSeparator();
+            continue;
         }
+        QString words = toQString(entry.words);
+        if (!entry.keys.empty())
+            words += QLatin1Char('\t') + toQString(entry.keys);
+        QAction* action = menu->addAction(words);
+        const design::EditCommand command = *entry.command;
+        action->setEnabled(offers(command));
+        connect(action, &QAction::triggered, this,
+                [this, command]() noexcept { carryOut(command); });
     }
-    menu->addSeparator();
     addCopyEntries(*menu, presenter_.view()[design::fieldOf(which_)].menu);
     menu->popup(event->globalPos());
+}
+
+bool InputField::offers(design::EditCommand command) const {
+    switch (command) {
+        case design::EditCommand::Undo:
+            return isUndoAvailable();
+        case design::EditCommand::Redo:
+            return isRedoAvailable();
+        case design::EditCommand::Cut:
+        case design::EditCommand::Delete:
+            return hasSelectedText() && !isReadOnly();
+        case design::EditCommand::Copy:
+            return hasSelectedText();
+        case design::EditCommand::Paste:
+            return !isReadOnly() && !clipboardText(QClipboard::Clipboard).isEmpty();
+        case design::EditCommand::SelectAll:
+            break;
+    }
+    return !text().isEmpty() && selectedText() != text();
+}
+
+void InputField::carryOut(design::EditCommand command) {
+    switch (command) {
+        case design::EditCommand::Undo:
+            return undo();
+        case design::EditCommand::Redo:
+            return redo();
+        case design::EditCommand::Cut:
+            return cut();
+        case design::EditCommand::Copy:
+            return copy();
+        case design::EditCommand::Paste:
+            return paste(clipboardText(QClipboard::Clipboard));
+        case design::EditCommand::Delete:
+            return del();
+        case design::EditCommand::SelectAll:
+            return selectAll();
+    }
 }
 
 // The middle button pastes the selection where it pressed (Qt has moved the

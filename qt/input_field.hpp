@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 
+#include "design/field_menu.hpp"
 #include "design/presenter.hpp"
 
 namespace lnb {
@@ -37,6 +38,9 @@ class InputField : public QLineEdit {
 
   private:
     void paste(const QString& pasted) noexcept;
+    // Whether the menu's command can act now, and carrying it out.
+    bool offers(design::EditCommand command) const;
+    void carryOut(design::EditCommand command);
     // Puts what the core decided in place, as one step that Ctrl+Z undoes.
     void apply(const Insertion& insertion);
     int selectionFrom() const;

@@ -4,9 +4,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <array>
-
-#include "design/texts.hpp"
+#include "design/field_menu.hpp"
 #include "design/window_design.hpp"
 #include "win32/clipboard.hpp"
 #include "win32/menus.hpp"
@@ -124,39 +122,82 @@ void InputField::apply(const Insertion& insertion) {
     SendMessageW(edit_, EM_SETSEL, insertion.caret, insertion.caret);
 }
 
-// The field's own menu, in Spanish whatever the system's language: the edit
-// commands, then the view's copying entries. A right click into the field
-// enters it first, as a click does.
+// The fields' menu as every window has it, in Spanish whatever the system's
+// language: the edit commands, each offered while it can act, then the
+// view's copying entries. A right click into the field enters it first, as a
+// click does.
 void InputField::showMenu(LPARAM where) {
     if (GetFocus() != edit_) {
         clicking_ = true;
         SetFocus(edit_);
         clicking_ = false;
     }
-    const auto [start, length] = selection();
-    const bool selected = length > 0;
-    std::vector<MenuEntry> entries{
-        {std::string(texts::kUndo), SendMessageW(edit_, EM_CANUNDO, 0, 0) && !undone_},
-        {std::string(texts::kRedo), undone_},
-        {},
-        {std::string(texts::kCut), selected},
-        {std::string(texts::kCopy), selected},
-        {std::string(texts::kPaste), IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE},
-        {std::string(texts::kDelete), selected},
-        {},
-        {std::string(texts::kSelectAll), GetWindowTextLengthW(edit_) > 0},
-        {}};
-    const std::size_t edits = entries.size();
+    std::vector<MenuEntry> entries;
+    for (const design::FieldMenuEntry& entry : design::kFieldMenu) {
+        if (!entry.command) {
+            entries.push_back({});
+            continue;
+        }
+        std::string words(entry.words);
+        if (!entry.keys.empty())
+            words += "\t" + std::string(entry.keys);
+        entries.push_back({std::move(words), offers(*entry.command)});
+    }
     const std::vector<CopyEntry>& copying = presenter_->view()[design::fieldOf(which_)].menu;
     for (const MenuEntry& entry : entriesOf(copying)) entries.push_back(entry);
     const auto chosen = choose(edit_, menuPlace(where), entries);
     if (!chosen)
         return;
-    if (*chosen >= edits)
-        return copy(edit_, copying[*chosen - edits]);
-    constexpr std::array<UINT, 9> kCommands{WM_UNDO,  EM_UNDO,  0, WM_CUT,   WM_COPY,
-                                            WM_PASTE, WM_CLEAR, 0, EM_SETSEL};
-    SendMessageW(edit_, kCommands[*chosen], 0, *chosen == 8 ? -1 : 0);
+    if (*chosen >= design::kFieldMenu.size())
+        return copy(edit_, copying[*chosen - design::kFieldMenu.size()]);
+    if (const auto command = design::kFieldMenu[*chosen].command)
+        carryOut(*command);
+}
+
+bool InputField::offers(design::EditCommand command) const {
+    const bool selected = selection().second > 0;
+    switch (command) {
+        case design::EditCommand::Undo:
+            return SendMessageW(edit_, EM_CANUNDO, 0, 0) && !undone_;
+        case design::EditCommand::Redo:
+            return undone_;
+        case design::EditCommand::Cut:
+        case design::EditCommand::Copy:
+        case design::EditCommand::Delete:
+            return selected;
+        case design::EditCommand::Paste:
+            return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+        case design::EditCommand::SelectAll:
+            break;
+    }
+    return GetWindowTextLengthW(edit_) > 0;
+}
+
+// Each as the keys that do the same: the edit control's own messages, which
+// this field takes over where the core decides (a paste) or keeps track
+// (undo and redo).
+void InputField::carryOut(design::EditCommand command) {
+    switch (command) {
+        case design::EditCommand::Undo:
+        case design::EditCommand::Redo:
+            SendMessageW(edit_, WM_UNDO, 0, 0);
+            return;
+        case design::EditCommand::Cut:
+            SendMessageW(edit_, WM_CUT, 0, 0);
+            return;
+        case design::EditCommand::Copy:
+            SendMessageW(edit_, WM_COPY, 0, 0);
+            return;
+        case design::EditCommand::Paste:
+            SendMessageW(edit_, WM_PASTE, 0, 0);
+            return;
+        case design::EditCommand::Delete:
+            SendMessageW(edit_, WM_CLEAR, 0, 0);
+            return;
+        case design::EditCommand::SelectAll:
+            SendMessageW(edit_, EM_SETSEL, 0, -1);
+            return;
+    }
 }
 
 // Where the pointer is; from the keyboard (the menu key, Shift+F10), at the

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "design/field_menu.hpp"
 #include "design/presenter.hpp"
 #include "win32/control_owner.hpp"
 
@@ -30,6 +31,9 @@ class InputField {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT asClick(UINT message, WPARAM wParam, LPARAM lParam);
     void showMenu(LPARAM where);
+    // Whether the menu's command can act now, and carrying it out.
+    bool offers(design::EditCommand command) const;
+    void carryOut(design::EditCommand command);
     POINT menuPlace(LPARAM where) const;
     void paste();
     void apply(const Insertion& insertion);
