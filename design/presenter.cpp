@@ -220,7 +220,8 @@ std::string Presenter::textOf(const design::Control& control, const Said& said) 
 
 // Screen readers hear the unit with each figure, and the line under the
 // result with the result. The figures' menus and the result's copy the
-// result as shown, and the sheet while the result is current.
+// result as shown and the sheet, only while the result follows the figures:
+// a grey result is not one to write down.
 void Presenter::describe(ShownControl& shown, const design::Control& control,
                          const Said& said) const {
     const WindowState& state = logic_.state();
@@ -229,10 +230,12 @@ void Presenter::describe(ShownControl& shown, const design::Control& control,
     shown.description.clear();
     if (design::isInput(control.id)) {
         shown.description = texts::unitDescription(state.Option1.Value);
-        shown.menu = {{std::string(texts::kCopyResult), state.txtDistancia.Text}, copySheet};
+        shown.menu = {{std::string(texts::kCopyResult), state.txtDistancia.Text, said.current},
+                      copySheet};
     } else if (control.id == Id::txtDistancia) {
         shown.description = said.line;
-        shown.menu = {{std::string(texts::kCopy), state.txtDistancia.Text}, copySheet};
+        shown.menu = {{std::string(texts::kCopy), state.txtDistancia.Text, said.current},
+                      copySheet};
     }
 }
 

@@ -66,9 +66,44 @@ TEST_P(StatusAfterTyping, ShowsResultLineAndSheet) {
             sheet.push_back(view[line].text);
     }
     EXPECT_EQ(sheet, row.sheet);
+    // Only a result that follows the figures is offered for copying.
+    for (const Id control :
+         {Id::txtVertical, Id::txtHorizontal, Id::txtProfundidad, Id::txtDistancia}) {
+        ASSERT_EQ(view[control].menu.size(), 2u);
+        for (const lnb::CopyEntry& entry : view[control].menu)
+            EXPECT_EQ(entry.enabled, row.blue) << entry.words;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StatusAfterTyping, testing::ValuesIn(lnb::testing::statusRows()));
+
+// "Copiar la ficha" writes each figure as the program reads it, in the
+// locale's notation, not as it was typed.
+struct CopiedFigure {
+    const char* separator;
+    Input field;
+    const char* typed;
+    const char* copiedLine;
+};
+
+class CopiedSheet : public testing::TestWithParam<CopiedFigure> {};
+
+TEST_P(CopiedSheet, WritesEachFigureAsRead) {
+    const CopiedFigure& row = GetParam();
+    Window window(row.separator);
+    window.presenter.type(row.field, row.typed);
+    const lnb::CopyEntry& copySheet = window.presenter.view()[Id::txtDistancia].menu.at(1);
+    ASSERT_EQ(copySheet.words, "Copiar la ficha");
+    EXPECT_NE(copySheet.text.find(std::string(row.copiedLine) + "\n"), std::string::npos)
+        << copySheet.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CopiedSheet,
+    testing::Values(CopiedFigure{".", Input::Horizontal, "8e1", "Horizontal: 80"},
+                    CopiedFigure{",", Input::Vertical, "080,50", "Vertical: 80,5"},
+                    CopiedFigure{",", Input::Depth, "1E1", "Profundidad: 10"},
+                    CopiedFigure{".", Input::Vertical, " +80.0 ", "Vertical: 80"}));
 
 TEST(View, StartsWithTheDesignsColoursAndTexts) {
     Window window(",");
