@@ -76,6 +76,8 @@ bench:
 
 bench-windows: windows
 	scripts/install-deps bench
+	cmake -S . -B $(WINDOWS_DIR) -DDISTANCIA_BENCH=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target bare_window design_texts_window
 	python3 bench/measure.py windows $(WINDOWS_DIR) bench/windows.json
 	$(BENCH_REPORT)
 
@@ -92,7 +94,7 @@ screenshot:
 # The Debian package, built with Debian's hardening flags: dist/linux/ gets it.
 PACKAGE_DIR ?= build-package
 package:
-	scripts/install-deps test
+	scripts/install-deps package
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	    -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS) \
 	        $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS)" \
@@ -109,7 +111,7 @@ WINDOWS_DIR ?= build-windows
 windows:
 	scripts/install-deps windows
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=MinSizeRel -DDISTANCIA_WERROR=$(WERROR) -DDISTANCIA_BENCH=ON
+	    -DCMAKE_BUILD_TYPE=MinSizeRel -DDISTANCIA_WERROR=$(WERROR) -DDISTANCIA_BENCH=OFF
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	mkdir -p dist/windows
 	cp $(WINDOWS_DIR)/win32/distancia-lnb.exe $(WINDOWS_DIR)/distancia-lnb-*-setup.exe dist/windows/
