@@ -68,10 +68,14 @@ EXAMPLE_FIGURES = {"txtVertical": "80", "txtHorizontal": "80", "txtProfundidad":
 
 
 def table(name):
-    """The rows of a table of tests/data/, split at tabs."""
+    """The rows of a table of tests/data/, split at tabs; a table without
+    rows stops the test: its checks would pass by checking nothing."""
     with open(os.path.join(DATA, name), encoding="utf-8") as lines:
-        return [line.rstrip("\n").split("\t") for line in lines
+        rows = [line.rstrip("\n").split("\t") for line in lines
                 if line.strip() and not line.startswith("#")]
+    if not rows:
+        sys.exit(f"tests/data/{name} has no rows")
+    return rows
 
 
 def status_rows(separator):
@@ -85,6 +89,8 @@ def status_rows(separator):
         steps = [] if typed == "-" else [step.split("=", 1) for step in typed.split(";")]
         rows.append(([(FIELD_LETTERS[f], text) for f, text in steps], result,
                      colour == "blue", line, tone, sheet.split("|") if sheet else []))
+    if not rows:
+        sys.exit(f"no status rows for '{separator}'")
     return rows
 
 

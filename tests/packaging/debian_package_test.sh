@@ -51,6 +51,8 @@ QT_QPA_PLATFORM=offscreen DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT=1 \
 if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W distancia-lnb >/dev/null 2>&1; then
     dpkg -i "$deb" >/dev/null
     installed=$(dpkg -L distancia-lnb | while read -r path; do [ -f "$path" ] && echo "$path"; done)
+    echo "$installed" | grep -qx /usr/bin/distancia-lnb ||
+        { echo "dpkg does not list the program among the installed files"; exit 1; }
     QT_QPA_PLATFORM=offscreen DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT=1 timeout 60 distancia-lnb
     dpkg --purge distancia-lnb >/dev/null
     for path in $installed; do

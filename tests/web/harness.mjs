@@ -36,23 +36,29 @@ export async function open(browser, url, { locale = 'en-US', width = 1024, heigh
 
 // ---- the shared tables
 
+// A table without rows throws: its checks would pass by checking nothing.
 function table(name) {
-  return readFileSync(join(ROOT, 'tests', 'data', name), 'utf8').split('\n')
+  const rows = readFileSync(join(ROOT, 'tests', 'data', name), 'utf8').split('\n')
     .filter((line) => line.trim() && !line.startsWith('#')).map((line) => line.split('\t'));
+  if (!rows.length) throw new Error(`tests/data/${name} has no rows`);
+  return rows;
 }
 
 const FIELDS = { V: 'txtVertical', H: 'txtHorizontal', p: 'txtProfundidad' };
 export const EXAMPLE_FIGURES = { txtVertical: '80', txtHorizontal: '80', txtProfundidad: '10' };
 
-export function statusRows() {
-  return table('status_rows.tsv').map(([separator, typed, result, colour, line, tone, sheet]) => ({
+// The status rows that `wanted` picks (all by default); none throws.
+export function statusRows(wanted = () => true) {
+  const rows = table('status_rows.tsv').map(([separator, typed, result, colour, line, tone, sheet]) => ({
     separator,
     typed: typed === '-' ? [] : typed.split(';').map((step) => {
       const at = step.indexOf('=');
       return [FIELDS[step.slice(0, at)], step.slice(at + 1)];
     }),
     result, blue: colour === 'blue', line, tone, sheet: sheet ? sheet.split('|') : [],
-  }));
+  })).filter(wanted);
+  if (!rows.length) throw new Error(`no status row is ${wanted}`);
+  return rows;
 }
 
 export function appearanceChecks() {

@@ -78,7 +78,7 @@ describe('every status row typed into the page', () => {
     it(`shows its result, colour, line and sheet with '${separator}'`, { timeout: 120000 },
        async () => {
       const { context, page, said } = await open(browser, site.url, { locale });
-      for (const row of statusRows().filter((r) => r.separator === separator)) {
+      for (const row of statusRows((r) => r.separator === separator)) {
         for (const [field, figure] of Object.entries(EXAMPLE_FIGURES))
           await replace(page, field, figure);
         for (const [field, text] of row.typed) await replace(page, field, text);
@@ -203,7 +203,7 @@ describe('the window as designed', () => {
     await page.getByRole('button', { name: 'Copiar la distancia o la ficha' }).click();
     assert.deepEqual(await families(), ['the design\'s']);
     await page.keyboard.press('Escape');
-    for (const row of statusRows().filter((r) => r.tone === 'message' && r.separator === '.')) {
+    for (const row of statusRows((r) => r.tone === 'message' && r.separator === '.')) {
       for (const [field, text] of row.typed) await replace(page, field, text);
       assert.deepEqual(await families(), ['the design\'s'], row.line);
     }

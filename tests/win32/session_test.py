@@ -33,20 +33,39 @@ STATE_SYSTEM_INVISIBLE = 0x8000
 
 
 
+# What the program certainly imports: a window, its controls, its painting,
+# its C runtime. An import table read without them was misread.
+CERTAIN_IMPORTS = {("KERNEL32.dll", "GetProcAddress"), ("USER32.dll", "CreateWindowExW"),
+                   ("GDI32.dll", "StretchBlt"), ("COMCTL32.dll", "SetWindowSubclass"),
+                   ("msvcrt.dll", "malloc")}
+
+
+def imports_of(headers):
+    """The (DLL, function) pairs of objdump's import table: under each "DLL
+    Name:" a line of column titles, then one line per import whose last field
+    is its name, whatever columns come before it (binutils 2.44 added one),
+    up to a blank line."""
+    imported, dll = set(), None
+    for line in headers.splitlines():
+        fields = line.split()
+        if "DLL Name:" in line:
+            dll = line.split(":", 1)[1].strip()
+        elif not fields:
+            dll = None
+        elif dll and not fields[0].endswith(":"):
+            imported.add((dll, fields[-1]))
+    return imported
+
+
 def check_program_file():
     check(os.path.getsize(PROGRAM) <= 1 << 20, f"{os.path.getsize(PROGRAM)} bytes, at most 1 MiB")
     headers = run("x86_64-w64-mingw32-objdump", "-p", PROGRAM)
     check("(Windows GUI)" in headers, "GUI subsystem")
     allowed = {(dll, function) for dll, function in table("windows7_imports.tsv")}
-    imported, dll = set(), None
-    for line in headers.splitlines():
-        if "DLL Name:" in line:
-            dll = line.split(":")[1].strip()
-        elif dll and line.startswith("\t") and len(line.split()) == 3:
-            imported.add((dll, line.split()[2]))
-        elif not line.strip():
-            dll = None
-    check(imported, "the program's import table is read")
+    imported = imports_of(headers)
+    check(CERTAIN_IMPORTS <= imported,
+          f"the import table is read: {len(imported)} imports, without "
+          f"{sorted(CERTAIN_IMPORTS - imported)}")
     check(imported <= allowed,
           f"imports only what Windows 7 SP1 has: not {sorted(imported - allowed)}")
     listing = run("wrestool", "-l", PROGRAM)
@@ -187,6 +206,7 @@ def check_every_text_reads(window, what):
     inks = [(name, client[(x, y)], ink_in(client, x, y, w, h))
             for name, kind, x, y, w, h, _ in appearance_checks() if kind == "ink"]
     inks = [(name, behind, ink) for name, behind, ink in inks if ink != behind]
+    check(len(inks) >= 10, f"{what}: the texts to judge are found ({len(inks)})")
     commands = []
     for _, behind, ink in inks:
         commands += ["contrast", "%02X%02X%02X" % ink, "%02X%02X%02X" % behind, "--"]
