@@ -63,12 +63,23 @@ void InputField::apply(const Insertion& insertion) {
     setCursorPosition(insertion.caret);
 }
 
+// A click into the field of an inactive window activates the window, and the
+// field gets its focus only then, as when the window comes back: that is the
+// click entering it, whichever comes first, the focus or the button's release.
 void InputField::focusInEvent(QFocusEvent* event) noexcept {
     QLineEdit::focusInEvent(event);
     const bool returning = leftTemporarily_ && isTemporary(event->reason());
+    const bool activatedByClick =
+        pressedWhileInactive_ && event->reason() == Qt::ActiveWindowFocusReason;
     leftTemporarily_ = false;
+    pressedWhileInactive_ = false;
     if (!returning)
-        emit entered(event->reason());
+        emit entered(activatedByClick ? Qt::MouseFocusReason : event->reason());
+}
+
+void InputField::mousePressEvent(QMouseEvent* event) noexcept {
+    pressedWhileInactive_ = !isActiveWindow();
+    QLineEdit::mousePressEvent(event);
 }
 
 void InputField::focusOutEvent(QFocusEvent* event) noexcept {

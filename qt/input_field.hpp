@@ -33,6 +33,7 @@ class InputField : public QLineEdit {
     void focusOutEvent(QFocusEvent* event) noexcept override;
     void keyPressEvent(QKeyEvent* event) noexcept override;
     void contextMenuEvent(QContextMenuEvent* event) noexcept override;
+    void mousePressEvent(QMouseEvent* event) noexcept override;
     void mouseReleaseEvent(QMouseEvent* event) noexcept override;
     void dropEvent(QDropEvent* event) noexcept override;
 
@@ -49,6 +50,7 @@ class InputField : public QLineEdit {
     Input which_;
     int caretWhenLeft_ = 0;
     bool leftTemporarily_ = false;
+    bool pressedWhileInactive_ = false;
 };
 
 }  // namespace lnb

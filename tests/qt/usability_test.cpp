@@ -235,6 +235,40 @@ class UsabilityTest : public QObject {
         QCOMPARE(field->text(), QString("80"));
     }
 
+    // A click into a field of an inactive window (the user was in another
+    // program) activates the window; the field gets the focus only then, on
+    // X11 as the window manager gets to it. That is entering the field by the
+    // click, which keeps its caret where it pressed, whether the activation
+    // comes before the button's release or after it.
+    void aClickThatActivatesTheWindowKeepsItsCaret_data() {
+        QTest::addColumn<bool>("activatedBeforeRelease");
+        QTest::newRow("activated before the release") << true;
+        QTest::newRow("activated after the release") << false;
+    }
+
+    void aClickThatActivatesTheWindowKeepsItsCaret() {
+        QFETCH(bool, activatedBeforeRelease);
+        const auto window = startWindow();
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        QLineEdit* horizontal = child(*window, "txtHorizontal");
+        const QPoint beforeEighty = pointAt(horizontal, 0);
+        const auto activate = [&window] {
+            window->activateWindow();
+            return QTest::qWaitForWindowActive(window.get());
+        };
+        QTest::mousePress(horizontal, Qt::LeftButton, {}, beforeEighty);
+        QVERIFY(!activatedBeforeRelease || activate());
+        QTest::mouseRelease(horizontal, Qt::LeftButton, {}, beforeEighty);
+        QVERIFY(activatedBeforeRelease || activate());
+        QCOMPARE(QApplication::focusWidget(), horizontal);
+        QTest::keyClick(horizontal, Qt::Key_5);
+        QCOMPARE(horizontal->text(), QString("580"));
+        QCOMPARE(resultText(*window), QString("680.625"));
+    }
+
     // Spanish whatever the locale: Qt's own entries are translated, and one
     // more copies the result as shown, from the keyboard.
     void theFieldsMenuCopiesTheResult_data() {
