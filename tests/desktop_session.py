@@ -25,12 +25,12 @@ def run(*command, **kwargs):
     return subprocess.run(command, check=True, capture_output=True, text=True, **kwargs).stdout
 
 
-def start_display():
-    """A private Xvfb server; DISPLAY names it from now on. It does not reset
-    when its last client leaves: a reset would drop the keyboard layout, and
-    a client that connects meanwhile."""
+def start_display(size="1024x768"):
+    """A private Xvfb server of `size` pixels; DISPLAY names it from now on.
+    It does not reset when its last client leaves: a reset would drop the
+    keyboard layout, and a client that connects meanwhile."""
     read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{size}x24",
                                "-nolisten", "tcp", "-noreset"], pass_fds=[write],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write)

@@ -45,6 +45,13 @@ LRESULT InputField::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             keypadDecimal_ = wParam == VK_DECIMAL || wParam == VK_SEPARATOR;
             if (wParam == VK_DELETE)
                 undone_ = false;
+            // The edit control pastes on Shift+Insert by itself, not through
+            // WM_PASTE: this paste is ours too.
+            if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+                undone_ = false;
+                paste();
+                return 0;
+            }
             break;
         case WM_CHAR:
             return character(wParam, lParam);

@@ -10,10 +10,9 @@
 namespace lnb::win32 {
 
 // Whether Windows is in high-contrast mode, and a system colour (COLOR_*).
-// The program asks the system; the tests' build of it follows a switch of
-// the tests' own, in High Contrast Black, since Wine has no high-contrast
-// mode to switch on and does not pass new system colours to a running
-// program.
+// The program asks the system; the tests' build of it reads both where
+// Windows keeps them in the registry, since Wine answers that there is no
+// high-contrast mode and gives a running program the colours it started with.
 bool highContrastOn();
 COLORREF systemColour(int index);
 

@@ -1,56 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tests' build of the Windows program differs from the program in this
-// alone: it is in high contrast, in Windows' "High Contrast Black" colours,
-// while the tests' switch says so (HKEY_CURRENT_USER\Software\DistanciaLNB\Tests,
-// HighContrast = 1), since Wine refuses SPI_SETHIGHCONTRAST, always reports
-// high contrast off, and does not pass new system colours to a running
-// program. The probe sets the switch and tells the windows, as Windows does
-// when the user switches high contrast.
+// What the tests' build of the Windows program answers differently from the
+// program (tests/win32/CMakeLists.txt).
+//
+// Whether high contrast is on, and the system's colours, read on each query
+// where Windows keeps them under HKEY_CURRENT_USER: the value Flags (a
+// number as text) of Control Panel\Accessibility\HighContrast, and the
+// values of Control Panel\Colors ("R G B").
+// Wine answers SPI_GETHIGHCONTRAST with "not available" whatever the
+// registry holds, and gives a running program the colours it started with;
+// the probe switches both as Windows does when the user switches.
 #include <windows.h>
 
-#include "tests/high_contrast_schemes.hpp"
+#include <array>
+#include <cwchar>
+
+#include "tests/win32/system_colour_names.hpp"
 #include "win32/system_colours.hpp"
 
 namespace lnb::win32 {
+namespace {
 
-bool highContrastOn() {
-    DWORD on = 0;
-    DWORD size = sizeof on;
-    return RegGetValueW(HKEY_CURRENT_USER, L"Software\\DistanciaLNB\\Tests", L"HighContrast",
-                        RRF_RT_REG_DWORD, nullptr, &on, &size) == ERROR_SUCCESS &&
-           on != 0;
+bool readText(const wchar_t* key, const wchar_t* name, std::array<wchar_t, 32>& text) {
+    DWORD size = sizeof text;
+    return RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) ==
+           ERROR_SUCCESS;
 }
 
-// Only asked while high contrast is on.
+}  // namespace
+
+bool highContrastOn() {
+    std::array<wchar_t, 32> flags{};
+    return readText(L"Control Panel\\Accessibility\\HighContrast", L"Flags", flags) &&
+           (std::wcstoul(flags.data(), nullptr, 10) & HCF_HIGHCONTRASTON) != 0;
+}
+
 COLORREF systemColour(int index) {
-    const auto& scheme = testing::kHighContrastBlack;
-    const design::Rgb colour = [&] {
-        switch (index) {
-            case COLOR_WINDOW:
-                return scheme.window;
-            case COLOR_GRAYTEXT:
-                return scheme.grayText;
-            case COLOR_HIGHLIGHT:
-                return scheme.highlight;
-            case COLOR_HIGHLIGHTTEXT:
-                return scheme.highlightText;
-            case COLOR_BTNFACE:
-                return scheme.face;
-            case COLOR_BTNSHADOW:
-                return scheme.shadow;
-            case COLOR_BTNHIGHLIGHT:
-                return scheme.light;
-            case COLOR_3DDKSHADOW:
-                return scheme.darkShadow;
-            case COLOR_INFOBK:
-                return scheme.infoBack;
-            case COLOR_INFOTEXT:
-                return scheme.infoText;
-            default:
-                return scheme.windowText;
-        }
-    }();
-    return RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF);
+    for (const auto& [colour, name, member] : testing::kSystemColourNames) {
+        std::array<wchar_t, 32> text{};
+        unsigned r = 0, g = 0, b = 0;
+        if (colour == index && readText(testing::kColoursKey, name, text) &&
+            std::swscanf(text.data(), L"%u %u %u", &r, &g, &b) == 3)
+            return RGB(r, g, b);
+    }
+    return GetSysColor(index);
 }
 
 }  // namespace lnb::win32

@@ -7,9 +7,14 @@
 //   probe text|where|selection|shown NAME
 //   probe accname|accdescription|accstate NAME    (through oleacc, as screen readers)
 //   probe paste NAME TEXT     (TEXT: \n \t \r \uXXXX escapes; repeat:N:TEXT)
-//   probe highcontrast on|off (the switch the tests' build reads)
+//   probe highcontrast on|off|available (Windows' switch, and High Contrast
+//                             Black's colours while on or available)
+//   probe missing NAMES       (user32's functions the tests' build is to miss)
+//   probe dpi N               (the dots per inch of programs started next)
 //   probe select NAME START,END (the field's selection, as if the user had made it)
 //   probe tooltip             (the text of the tooltip shown now)
+//   probe menu                (where the popup menu shown now is: x y w h)
+//   probe setclipboard TEXT   (TEXT escaped as for paste)
 //   probe windows             (the version Windows says it is: "6.1" for 7)
 //   probe contrast RRGGBB RRGGBB (WCAG's contrast ratio of two colours)
 #include <windows.h>
@@ -27,6 +32,8 @@
 #include <vector>
 
 #include "tests/contrast.hpp"
+#include "tests/high_contrast_schemes.hpp"
+#include "tests/win32/system_colour_names.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/wide_text.hpp"
 
@@ -83,6 +90,31 @@ std::wstring shownTooltip(HWND window) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.text;
+}
+
+// Where the program's popup menu shown now is on the screen (a menu's
+// entries are the owner's: another program cannot read them under Wine).
+std::string shownMenu(HWND window) {
+    struct Search {
+        HWND menu = nullptr;
+    } search;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(window, nullptr),
+        [](HWND candidate, LPARAM found) -> BOOL {
+            std::array<wchar_t, 16> name{};
+            GetClassNameW(candidate, name.data(), static_cast<int>(name.size()));
+            if (std::wstring(name.data()) != L"#32768" || !IsWindowVisible(candidate))
+                return TRUE;
+            reinterpret_cast<Search*>(found)->menu = candidate;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.menu)
+        return "no menu";
+    RECT rect{};
+    GetWindowRect(search.menu, &rect);
+    return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
 }
 
 std::wstring unescape(const std::wstring& text) {
@@ -187,12 +219,56 @@ std::string accessible(HWND control, const std::wstring& what) {
     return answer;
 }
 
-// The tests' switch that the tests' build reads (high_contrast_seam.cpp),
-// then the windows told, as Windows tells them when the user switches.
-void switchHighContrast(bool on) {
-    const DWORD flag = on ? 1 : 0;
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\DistanciaLNB\\Tests", L"HighContrast", REG_DWORD,
-                    &flag, sizeof flag);
+constexpr wchar_t kTestsKey[] = L"Software\\DistanciaLNB\\Tests";
+constexpr wchar_t kSavedColoursKey[] = L"Software\\DistanciaLNB\\Tests\\SavedColours";
+
+std::wstring readString(HKEY root, const wchar_t* key, const wchar_t* name) {
+    std::array<wchar_t, 64> text{};
+    DWORD size = sizeof text;
+    if (RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS)
+        return {};
+    return text.data();
+}
+
+void setString(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(root, key, name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+// High Contrast Black's colours where Windows keeps the system's, those
+// there before kept aside the first time; or those put back.
+void useHighContrastBlack(bool use) {
+    for (const auto& [index, name, member] : lnb::testing::kSystemColourNames) {
+        if (!use) {
+            const std::wstring saved = readString(HKEY_CURRENT_USER, kSavedColoursKey, name);
+            if (!saved.empty())
+                setString(HKEY_CURRENT_USER, lnb::testing::kColoursKey, name, saved);
+            continue;
+        }
+        if (readString(HKEY_CURRENT_USER, kSavedColoursKey, name).empty()) {
+            const COLORREF before = GetSysColor(index);
+            setString(HKEY_CURRENT_USER, kSavedColoursKey, name,
+                      std::to_wstring(GetRValue(before)) + L" " +
+                          std::to_wstring(GetGValue(before)) + L" " +
+                          std::to_wstring(GetBValue(before)));
+        }
+        const lnb::design::Rgb rgb = lnb::testing::kHighContrastBlack.*member;
+        setString(HKEY_CURRENT_USER, lnb::testing::kColoursKey, name,
+                  std::to_wstring(rgb >> 16 & 0xFF) + L" " + std::to_wstring(rgb >> 8 & 0xFF) +
+                      L" " + std::to_wstring(rgb & 0xFF));
+    }
+    if (!use)
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSavedColoursKey);
+}
+
+// As Windows switches high contrast: the scheme's colours and the switch
+// where it keeps them (read by the tests' build, high_contrast_seam.cpp),
+// then every window told. "available": the colours, the switch off.
+void switchHighContrast(const std::wstring& how) {
+    useHighContrastBlack(how != L"off");
+    const UINT flags = HCF_AVAILABLE | (how == L"on" ? HCF_HIGHCONTRASTON : 0);
+    setString(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", L"Flags",
+              std::to_wstring(flags));
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
                         5000, &answer);
@@ -223,6 +299,10 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         say(windowsVersion());
     } else if (command == L"tooltip") {
         say(narrow(shownTooltip(window)));
+    } else if (command == L"menu") {
+        say(shownMenu(window));
+    } else if (command == L"setclipboard") {
+        setClipboard(unescape(name));
     } else if (command == L"contrast") {
         const auto rgb = [](const std::wstring& hex) {
             return static_cast<lnb::design::Rgb>(std::stoul(hex, nullptr, 16));
@@ -251,7 +331,13 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
                control) {
         say(accessible(control, command));
     } else if (command == L"highcontrast") {
-        switchHighContrast(name == L"on");
+        switchHighContrast(name);
+    } else if (command == L"missing") {
+        setString(HKEY_CURRENT_USER, kTestsKey, L"Missing", name);
+    } else if (command == L"dpi") {
+        const DWORD dpi = std::stoul(name);
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                        sizeof dpi);
     } else if (command == L"select" && control) {
         const auto [start, end] = splitPair(argument);
         SendMessageW(control, EM_SETSEL, start, end);
@@ -281,7 +367,10 @@ int wmain(int argc, wchar_t* argv[]) {
         Sleep(50);
         window = mainWindow();
     }
-    if (!window) {
+    // What the system is set to needs no window: it is set before one starts.
+    const bool settingTheSystem =
+        command == L"highcontrast" || command == L"missing" || command == L"dpi";
+    if (!window && !settingTheSystem) {
         say("no window");
         return 1;
     }

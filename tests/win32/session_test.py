@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop_session import (  # noqa: E402
     EXAMPLE_FIGURES, appearance_checks, check, check_appearance, copied_sheet, finish, ink_in,
     is_blue, one_row_of_each_look, picture_points, run, screen_pixels, status_rows, table, tone_of)
-from wine_session import Window, new_wine_session, wine_on_a_display  # noqa: E402
+from wine_session import Window, new_wine_session, wine, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
 # The version the Wine prefix is set to be, when the test asks for one
@@ -216,8 +216,11 @@ def check_every_text_reads(window, what):
 
 
 def check_high_contrast():
-    """The tests' build, with Windows' High Contrast Black colours switched on
-    while it runs and then at its start, and off again."""
+    """The tests' build, which reads Windows' high-contrast switch from where
+    Windows keeps it (Wine's own query says there is no high contrast), with
+    High Contrast Black switched on while it runs, then at its start. Then
+    the scheme's colours with the switch off: the design's colours, in the
+    tests' build and in the program itself, which asks the system."""
     window = Window(TESTS_BUILD, PROBE, "en_US.UTF-8")
     try:
         window.probe("highcontrast", "on")
@@ -228,12 +231,42 @@ def check_high_contrast():
         window.close()
         window = Window(TESTS_BUILD, PROBE, "en_US.UTF-8")
         check_every_text_reads(window, "started in high contrast")
+        window.probe("highcontrast", "available")
+        time.sleep(0.5)
+        check_designs_colours(window, "high contrast available, switched off")
+        window.close()
+        window = Window(PROGRAM, PROBE, "en_US.UTF-8")
+        check_designs_colours(window, "the program, high contrast available but off")
     finally:
         window.probe("highcontrast", "off")
-    time.sleep(0.5)
-    heading = window.pixel(565, 92)
-    check(heading == (0, 0, 255), f"switched back: the heading is the design's blue {heading}")
     window.close()
+
+
+def check_designs_colours(window, what):
+    pixels = screen_pixels(window.origin[0], window.origin[1], 805, 643)
+    check_appearance(pixels, window.origin, f" ({what})")
+
+
+def check_windows7_dpi(env):
+    """At 144 DPI on a Windows without the per-window DPI functions (7, 8.1),
+    as the tests' build is told: the window drawn at 1.5 times the design."""
+    wine(PROBE, "missing", "GetDpiForWindow,AdjustWindowRectExForDpi", env=env)
+    wine(PROBE, "dpi", "144", env=env)
+    try:
+        window = Window(TESTS_BUILD, PROBE, "en_US.UTF-8")
+        check(window.client == (1208, 965), f"144 DPI, no per-window DPI: client {window.client}")
+        x, y, w, h = (int(v) for v in window.probe("where", "txtDistancia").split())
+        place = (x - window.origin[0], y - window.origin[1], w, h)
+        check(place == (840, 180, 278, 50), f"the result at 1.5 times its place: {place}")
+        pixels = screen_pixels(window.origin[0], window.origin[1], 1208, 965)
+        for what, px, py, looks in picture_points():
+            if looks == "grey":
+                rgb = window.pixel(round(px * 1.5), round(py * 1.5), pixels)
+                check(all(abs(c - 192) <= 6 for c in rgb), f"{what} at 1.5 times: {rgb}")
+        window.close()
+    finally:
+        wine(PROBE, "missing", "", env=env)
+        wine(PROBE, "dpi", "96", env=env)
 
 
 def check_version_tooltip(window):
@@ -285,11 +318,70 @@ def check_copy(window):
         check(copied == expected.rstrip(), f"a field's {what} copies {copied!r}")
 
 
+def menu_entries_shown(window):
+    """How each entry of the popup menu shown now is drawn, top to bottom:
+    "on" (dark words) or "grey" (greyed words); separators left out."""
+    x, y, w, h = (int(v) for v in window.probe("menu").split())
+    pixels = screen_pixels(x, y, w, h)
+    darkest = [min(max(pixels[(px, py)]) for px in range(x + 2, x + w - 2)) for py in range(y, y + h)]
+    entries, line = [], []
+    for value in darkest + [255]:
+        if value < 200:
+            line.append(value)
+            continue
+        if len(line) > 3:  # words; a separator is a line or two
+            entries.append("on" if min(line) < 80 else "grey")
+        line = []
+    return entries
+
+
+def check_copying_needs_a_current_result(window):
+    """The fields' and the result's menus offer to copy the result and the
+    sheet only while the result follows the figures: greyed otherwise, and
+    choosing them copies nothing."""
+    x, y, w, h = (int(v) for v in window.probe("where", "txtDistancia").split())
+    for depth, looks in [("10", "on"), ("0", "grey")]:
+        window.paste("txtProfundidad", depth)
+        window.keys("shift+F10")
+        shown = menu_entries_shown(window)
+        window.keys("Escape")
+        check(len(shown) == 9 and shown[-2:] == [looks, looks],
+              f"depth {depth}: a field's copying entries are {looks}: {shown}")
+        run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
+        time.sleep(0.5)
+        shown = menu_entries_shown(window)
+        check(shown == [looks, looks], f"depth {depth}: the result's entries are {looks}: {shown}")
+        window.keys("Escape")
+    window.probe("setclipboard", "nada")
+    for keys in (["shift+F10", "Up"], ["shift+F10", "Up", "Up"]):
+        window.keys(*keys, "Return", "Escape")
+        check(window.probe("clipboard") == "nada", f"no current result: {keys} copies nothing")
+    window.paste("txtProfundidad", "10")
+
+
+def check_pastes_cleaned(window):
+    """A figure with a tab before it and a line break after it, pasted before
+    "80" by each of the field's ways to paste, lands as "5"."""
+    x, y, w, h = (int(v) for v in window.probe("where", "txtVertical").split())
+    for keys in (["shift+Insert"], ["ctrl+v"], ["shift+F10", "Up", "Up", "Up", "Up", "Up", "Return"]):
+        window.paste("txtVertical", "80")
+        run("xdotool", "mousemove", str(x + 4), str(y + h // 2), "click", "1")
+        time.sleep(0.3)
+        window.probe("select", "txtVertical", "0,0")
+        window.probe("setclipboard", "\\t5\\r\\n")
+        window.keys(*keys)
+        held = window.text("txtVertical")
+        check(held == "580" and window.probe("selection", "txtVertical") == "1 1",
+              f"{' '.join(keys)} pastes \\t5\\r\\n before 80: {held!r}")
+    window.paste("txtVertical", "80")
+
+
 def check_hostile_input(window):
     for field, text in [("txtHorizontal", "repeat:100000:7"), ("txtVertical", "1e400"),
                         ("txtProfundidad", "\\u0001\\u0007"), ("txtVertical", "1e30"),
                         ("txtVertical", "1e-30"), ("txtHorizontal", "3e38"),
-                        ("txtProfundidad", "1e-45"), ("txtVertical", "80"),
+                        ("txtProfundidad", "1e-45"), ("txtVertical", "\\\\"),
+                        ("txtHorizontal", '"80"'), ("txtVertical", "80"),
                         ("txtProfundidad", "10")]:
         window.paste(field, text)
         check(window.probe("alive") == "alive", f"alive after {field}={text[:20]!r}")
@@ -323,6 +415,8 @@ def main():
         window.texts.update({"txtHorizontal": "905"})
         check_status_rows(window, ".")
         check_copy(window)
+        check_copying_needs_a_current_result(window)
+        check_pastes_cleaned(window)
         check_hostile_input(window)
         window.close()
         new_wine_session()
@@ -333,6 +427,9 @@ def main():
         window.close()
         new_wine_session()
         check_high_contrast()
+    # A screen that holds the window at 1.5 times its size.
+    with wine_on_a_display("1600x1200"):
+        check_windows7_dpi({**os.environ, "LANG": "en_US.UTF-8", "LC_ALL": "en_US.UTF-8"})
     finish()
 
 

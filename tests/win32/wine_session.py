@@ -23,9 +23,10 @@ def new_wine_session():
 
 
 @contextlib.contextmanager
-def wine_on_a_display():
-    """A virtual X display and a Wine session on it, both ended afterwards."""
-    server = start_display()
+def wine_on_a_display(size="1024x768"):
+    """A virtual X display of `size` pixels and a Wine session on it, both
+    ended afterwards."""
+    server = start_display(size)
     new_wine_session()
     try:
         yield
@@ -44,7 +45,8 @@ def wine(*args, check=True, env=None):
         if check and done.returncode:
             raise subprocess.CalledProcessError(done.returncode, args)
         output.seek(0)
-        return output.read().decode(errors="replace").strip()
+        # Only the last line's end: a text's own blanks and tabs are kept.
+        return output.read().decode(errors="replace").rstrip("\r\n")
 
 
 class Window:
