@@ -40,6 +40,9 @@ class RobustnessTest : public QObject {
         QTest::newRow("control characters")
             << kPointLocale << "txtVertical" << QStringList{"\t80\r\n", QString("8\u00010")} << "40"
             << false;
+        QTest::newRow("a backslash and quotes")
+            << kCommaLocale << "txtVertical" << QStringList{"\\", "\"80\"", "8\\\"0"} << "40"
+            << false;
         QTest::newRow("ñ") << kPointLocale << "txtProfundidad" << QStringList{"ñ"} << "40" << false;
         QTest::newRow("emoji") << kCommaLocale << "txtProfundidad"
                                << QStringList{QString::fromUtf8("1\xF0\x9F\x98\x80")} << "40"

@@ -220,13 +220,25 @@ describe('the window as designed', () => {
   });
 });
 
-// The clipboard comes to hold `text` (a copy lands when the browser gets to it).
+const clipboardHolds = (page) => page.evaluate(() => navigator.clipboard.readText());
+const setClipboard = (page, text) => page.evaluate((t) => navigator.clipboard.writeText(t), text);
+
+// The clipboard comes to hold `text` within five seconds (a copy lands when
+// the browser gets to it); what it holds then is compared with it.
 async function copied(page, text) {
-  await page.waitForFunction((expected) => navigator.clipboard.readText()
-    .then((held) => held === expected), text, { timeout: 5000 }).catch(async () => {
-    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), text);
-  });
+  let held;
+  for (const deadline = Date.now() + 5000; Date.now() < deadline;) {
+    held = await clipboardHolds(page);
+    if (held === text) break;
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  assert.equal(held, text);
 }
+
+const SHEET_65_60_577 = 'Vertical: 65\nHorizontal: 60\nProfundidad: 5,77\n' +
+  'Distancia aplicable: 42,3120667244367\nParábola offset\n' +
+  'Ángulo de offset: 22,6° · f/D equivalente: 0,69\n' +
+  'Del borde inferior al LNB: 36,0\nDel borde superior al LNB: 61,0\n';
 
 describe('the keyboard', () => {
   const selection = (page, field) => page.$eval(`#${field}`,
@@ -261,17 +273,63 @@ describe('the keyboard', () => {
     await page.keyboard.press('Enter');
     const entries = page.getByRole('menuitem');
     assert.deepEqual(await entries.allInnerTexts(), ['Copiar', 'Copiar la ficha']);
+    await setClipboard(page, 'nada');
     await page.keyboard.press('ArrowDown');
     await page.keyboard.press('Enter');
-    await copied(page, 'Vertical: 65\nHorizontal: 60\nProfundidad: 5,77\n' +
-                       'Distancia aplicable: 42,3120667244367\nParábola offset\n' +
-                       'Ángulo de offset: 22,6° · f/D equivalente: 0,69\n' +
-                       'Del borde inferior al LNB: 36,0\nDel borde superior al LNB: 61,0\n');
+    await copied(page, SHEET_65_60_577);
+    await setClipboard(page, 'nada');
     await button.click();
     await page.getByRole('menuitem', { name: 'Copiar', exact: true }).click();
     await copied(page, '42,3120667244367');
     await context.close();
   });
+
+  // By mouse, by touch and by keyboard alike; and only while the result
+  // follows the figures.
+  for (const way of ['click', 'tap', 'keyboard']) {
+    it(`copies the same by ${way}, and nothing from a result not current`, async () => {
+      const context = await browser.newContext({ locale: 'es-ES', hasTouch: way === 'tap',
+                                                 permissions: ['clipboard-read',
+                                                               'clipboard-write'] });
+      const page = await context.newPage();
+      await page.goto(site.url);
+      await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
+      await replace(page, 'txtVertical', '65');
+      await replace(page, 'txtHorizontal', '60');
+      await replace(page, 'txtProfundidad', '5,77');
+      const button = page.getByRole('button', { name: 'Copiar la distancia o la ficha' });
+      const choose = async (words) => {
+        await setClipboard(page, 'nada');
+        if (way === 'keyboard') {
+          await button.focus();
+          await page.keyboard.press('Enter');
+          const entries = await page.getByRole('menuitem').allInnerTexts();
+          for (let i = 0; i < entries.indexOf(words); ++i) await page.keyboard.press('ArrowDown');
+          await page.keyboard.press('Enter');
+        } else {
+          await button[way]();
+          await page.getByRole('menuitem', { name: words, exact: true })[way]();
+        }
+      };
+      await choose('Copiar');
+      await copied(page, '42,3120667244367');
+      await choose('Copiar la ficha');
+      await copied(page, SHEET_65_60_577);
+      await replace(page, 'txtProfundidad', '0');
+      await button.click();
+      const entries = page.getByRole('menuitem');
+      assert.deepEqual(await entries.evaluateAll((items) => items.map((item) => item.disabled)),
+                       [true, true]);
+      await page.keyboard.press('Escape');
+      await setClipboard(page, 'nada');
+      await button.focus();
+      await page.keyboard.press('Enter');
+      await page.keyboard.press('Enter');
+      await new Promise((resolve) => setTimeout(resolve, 200));
+      assert.equal(await clipboardHolds(page), 'nada');
+      await context.close();
+    });
+  }
 
   it('types the locale\'s separator with the keypad\'s decimal key', async () => {
     const { context, page } = await open(browser, site.url, { locale: 'es-ES' });
@@ -285,6 +343,18 @@ describe('the keyboard', () => {
 });
 
 describe('figures as people paste them', () => {
+  it('pastes the clipboard with Ctrl+V once, without the tab and line break around it',
+     async () => {
+       const { context, page } = await open(browser, site.url);
+       await setClipboard(page, '\t5\r\n');
+       await page.$eval('#txtVertical', (input) => input.setSelectionRange(0, 0));
+       await page.keyboard.press('Control+V');
+       assert.equal(await page.inputValue('#txtVertical'), '580');
+       assert.equal(await page.$eval('#txtVertical', (input) => input.selectionStart), 1);
+       assert.equal(await page.inputValue('#txtDistancia'), '680.625');
+       await context.close();
+     });
+
   it('drops the tab and line break of "\\t5\\r\\n" pasted before "80"; undo takes it back',
      async () => {
        const { context, page } = await open(browser, site.url);
@@ -312,7 +382,8 @@ describe('figures as people paste them', () => {
   it('stays responsive whatever is pasted, the fields capped, nothing said', async () => {
     const { context, page, said } = await open(browser, site.url);
     const hostile = ['7'.repeat(100000), '1e400', '\u0001\u0007', '1e30', '1e-30', '3e38',
-                     '1e-45', 'ñ', '1\u{1F600}', 'inf', '-0', '\u202e80', '८०'];
+                     '1e-45', 'ñ', '1\u{1F600}', 'inf', '-0', '\u202e80', '८०', '\\', '"80"',
+                     '8\\"0', '</script>'];
     for (const field of ['txtVertical', 'txtHorizontal', 'txtProfundidad']) {
       for (const text of hostile) {
         await replace(page, field, text);
@@ -321,6 +392,10 @@ describe('figures as people paste them', () => {
       }
       await replace(page, field, EXAMPLE_FIGURES[field]);
     }
+    await page.focus('#txtProfundidad');
+    await page.keyboard.type('\\"');
+    assert.equal(await page.innerText('#lblAviso'), 'Escriba un número en «Profundidad».');
+    await replace(page, 'txtProfundidad', '10');
     await replace(page, 'txtHorizontal', '60');
     assert.equal(await page.inputValue('#txtDistancia'), '30.625');
     assert.deepEqual(said, []);
@@ -370,6 +445,66 @@ describe('before the core runs', () => {
                                               document.documentElement.clientWidth]);
     assert.ok(widths[0] <= widths[1], `${widths[0]} px wide in ${widths[1]}`);
     release();
+    await context.close();
+  });
+});
+
+// The widest run of the dish's grey on any row of the page: the front dish's
+// diameter as drawn.
+async function frontDishAcross(page) {
+  const pixels = decodePng(await page.screenshot({ fullPage: true }));
+  let widest = 0;
+  for (let y = 0; y < pixels.height; ++y) {
+    let run = 0;
+    for (let x = 0; x < pixels.width; ++x) {
+      run = pixels.pixel(x, y).every((c) => Math.abs(c - 192) <= 6) ? run + 1 : 0;
+      widest = Math.max(widest, run);
+    }
+  }
+  return widest;
+}
+
+// Where an element is, in CSS pixels of the page.
+const boxOf = (page, selector) => page.locator(selector).boundingBox();
+
+describe('the whole window or one column', () => {
+  // 805 px of window and 16 px of margin on each side.
+  it('shows the whole window down to 837 px, then one column', async () => {
+    const { context, page } = await open(browser, site.url, { width: 837, height: 900 });
+    const arrangement = async () => {
+      const frame = await boxOf(page, '#Frame1');
+      const result = await boxOf(page, '#txtDistancia');
+      if (result.x >= frame.x + frame.width) return 'window';
+      return result.y >= frame.y + frame.height ? 'column' : 'neither';
+    };
+    assert.equal(await arrangement(), 'window');
+    await page.setViewportSize({ width: 836, height: 900 });
+    await page.waitForFunction(() => new Promise((done) => requestAnimationFrame(() => done(true))));
+    assert.equal(await arrangement(), 'column');
+    await context.close();
+  });
+
+  it('scales the drawings to a narrow page as it gets narrower', async () => {
+    const { context, page } = await open(browser, site.url, { width: 520, height: 740 });
+    for (const width of [520, 420, 360]) {
+      await page.setViewportSize({ width, height: 740 });
+      await page.waitForFunction(() => new Promise((done) => requestAnimationFrame(() => done(true))));
+      // The front view's 445 px in the room between the margins; the dish 320 px of it.
+      const expected = 320 * Math.min(1, (width - 32) / 445);
+      const across = await frontDishAcross(page);
+      assert.ok(Math.abs(across - expected) <= 4, `${width} px: the dish ${across} px across, ` +
+                                                   `not ${expected.toFixed(1)}`);
+    }
+    await context.close();
+  });
+
+  it('keeps the result\'s menu button whole beside the result', async () => {
+    const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
+    const button = await boxOf(page, '.menu-button');
+    const hit = await page.evaluate(({ x, y, width, height }) => [[x + 1, y + 1],
+      [x + width - 2, y + 1], [x + 1, y + height - 2], [x + width - 2, y + height - 2]]
+      .map(([px, py]) => document.elementFromPoint(px, py)?.className), button);
+    assert.deepEqual(hit, Array(4).fill('menu-button'));
     await context.close();
   });
 });
