@@ -1,72 +1,94 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fair floor for the program's start-up: a bare window of the design's
-// size holding every caption and field text of the design, each at its place
-// in its font — what any Qt program showing this design's words must do —
-// without frames, pictures, colours or logic. Like the program under
-// DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT, it ends once its first frame is painted.
+// size showing what the window first shows — every word at its place in its
+// font, and the six drawings at their places — as plain labels, fields and
+// pictures: what any Qt program showing this window must do, without frames,
+// colours, fitting or the window's own widgets. The words and places are the
+// core's first view. Like the program under DISTANCIA_LNB_QUIT_AFTER_FIRST_PAINT,
+// it ends once its first frame is painted.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStyleFactory>
+#include <QSvgRenderer>
 #include <QWidget>
 
-#include "design/window_design.hpp"
+#include "design/presenter.hpp"
 #include "qt/quit_after_first_paint.hpp"
 #include "qt/units.hpp"
 
 namespace {
 
-QFont fontOf(const lnb::design::Font& design) {
+// Texts are not fitted here: they take the design's sizes.
+class NoMeasure : public lnb::TextMeasure {
+  public:
+    double widthInTwips(std::string_view, const lnb::design::Font&, double) const override {
+        return 0;
+    }
+};
+
+QFont fontOf(const lnb::design::Font& design, double pointSize) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(design.pointSize > 0 ? design.pointSize
-                                            : lnb::design::kFrmMain.font.pointSize);
+    font.setPointSizeF(pointSize);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
 }
 
-int pixels(int twips) {
+int pixels(double twips) {
     return qRound(lnb::units::toPixels(twips));
 }
 
-// The words the window shows at start-up: the figures in the text fields,
-// the line under the result, the captions.
-QString textOf(const lnb::design::Control& control) {
-    switch (control.id) {
-        case lnb::design::Id::txtVertical:
-        case lnb::design::Id::txtHorizontal:
-            return QStringLiteral("80");
-        case lnb::design::Id::txtProfundidad:
-            return QStringLiteral("10");
-        case lnb::design::Id::txtDistancia:
-            return QStringLiteral("40");
-        case lnb::design::Id::lblAviso:
-            return QString::fromUtf8("Relación f/D: 0.50");
-        default:
-            return QString::fromUtf8(control.caption.data(), qsizetype(control.caption.size()));
-    }
+QString toQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// The six drawings where the first view has them, bottom up.
+class Drawings : public QWidget {
+  public:
+    explicit Drawings(const lnb::View& view) : view_(view) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (const lnb::ShownPicture& picture : view_.picturesBottomUp) {
+            QSvgRenderer drawing(QStringLiteral(":/pictures/%1.svg").arg(toQString(picture.name)));
+            const lnb::Rect& at = picture.now;
+            drawing.render(&painter,
+                           QRectF(lnb::units::toPixels(at.left), lnb::units::toPixels(at.top),
+                                  lnb::units::toPixels(at.width), lnb::units::toPixels(at.height)));
+        }
+    }
+
+  private:
+    const lnb::View& view_;
+};
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QWidget window;
+    const NoMeasure measure;
+    lnb::Presenter presenter(".", measure);
+    const lnb::View& view = presenter.load();
+    Drawings window(view);
     window.resize(pixels(lnb::design::kFrmMain.clientWidth),
                   pixels(lnb::design::kFrmMain.clientHeight));
     for (const lnb::design::Control& control : lnb::design::kControls) {
-        if (control.flags & lnb::design::kHidden)
+        const lnb::ShownControl& shown = view[control.id];
+        if (!shown.shown || shown.text.empty())
             continue;
         const lnb::design::Place place = lnb::design::placeInWindow(control);
-        QWidget* shown = nullptr;
+        QWidget* widget = nullptr;
         if (control.kind == lnb::design::Kind::TextField)
-            shown = new QLineEdit(textOf(control), &window);
+            widget = new QLineEdit(toQString(shown.text), &window);
         else
-            shown = new QLabel(textOf(control), &window);
-        shown->setFont(fontOf(control.font));
-        shown->setGeometry(pixels(place.left), pixels(place.top), pixels(control.width),
-                           pixels(control.height));
+            widget = new QLabel(toQString(shown.text), &window);
+        widget->setFont(fontOf(control.font, shown.pointSize));
+        widget->setGeometry(pixels(place.left), pixels(place.top), pixels(control.width),
+                            pixels(control.height));
     }
     lnb::QuitAfterFirstPaint quit;
     window.installEventFilter(&quit);

@@ -8,13 +8,23 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <functional>
+
 namespace lnb::bench {
+
+// What a floor paints on the window's surface, if anything.
+inline std::function<void(HDC)>& surfacePainter() {
+    static std::function<void(HDC)> paint;
+    return paint;
+}
 
 inline LRESULT CALLBACK endAfterFirstPaint(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT ps;
-        BeginPaint(window, &ps);
+        HDC dc = BeginPaint(window, &ps);
+        if (surfacePainter())
+            surfacePainter()(dc);
         EndPaint(window, &ps);
         PostQuitMessage(0);
         return 0;
