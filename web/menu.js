@@ -81,11 +81,14 @@ export class Menu {
     event.preventDefault();
   }
 
-  // The focus goes back to the button, unless it has gone elsewhere.
+  // The focus goes back to the button, unless it has gone elsewhere. Taking
+  // the list away moves the focus out of it, which closes it again: by then
+  // it is closed.
   close(refocus = true) {
-    if (!this.list) return;
-    this.list.remove();
+    const { list } = this;
+    if (!list) return;
     this.list = null;
+    list.remove();
     this.button.setAttribute('aria-expanded', 'false');
     if (refocus) this.button.focus();
   }
