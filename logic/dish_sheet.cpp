@@ -72,8 +72,10 @@ std::optional<DishSheet> dishSheet(double vertical, double horizontal, double de
 
 namespace offset {
 
+// As ratios, so that neither W³ nor p · H leaves the range of a double
+// where the focal length itself does not.
 double parentFocalLength(double W, double H, double p) {
-    return W * W * W / (16 * p * H);
+    return W * (W / H) * (W / p) / 16;
 }
 
 double centreFromAxis(double W, double H, double fp) {

@@ -160,6 +160,54 @@ TEST(View, ShrinksALongResultAQuarterPointAtATime) {
     EXPECT_GT(window.measure.widthInTwips(result, {}, size + 0.25), room);
 }
 
+// Each text drawn smaller to fit is fitted to its own control: the largest
+// size, a quarter point at a time, at which it fits that control's room.
+struct LongTexts {
+    const char* what;
+    std::vector<std::pair<Input, const char*>> typed;
+};
+
+void PrintTo(const LongTexts& row, std::ostream* os) {
+    *os << row.what;
+}
+
+class Fitting : public testing::TestWithParam<LongTexts> {};
+
+TEST_P(Fitting, EachFittedTextTakesTheLargestSizeItsOwnControlHolds) {
+    Window window(",");
+    for (const auto& [input, text] : GetParam().typed) window.presenter.type(input, text);
+    const View& view = window.presenter.view();
+    int shrunk = 0;
+    for (const lnb::design::Control& control : lnb::design::kControls) {
+        if (!(control.flags & lnb::design::kShrinksToFit) || !view[control.id].shown)
+            continue;
+        const auto& shown = view[control.id];
+        const double room =
+            control.width -
+            (control.kind == lnb::design::Kind::TextField ? 2 * lnb::design::kTextFieldInset : 0);
+        const double designed = control.font.pointSize;
+        EXPECT_LE(window.measure.widthInTwips(shown.text, control.font, shown.pointSize), room)
+            << control.name;
+        if (shown.pointSize < designed) {
+            ++shrunk;
+            EXPECT_GT(window.measure.widthInTwips(shown.text, control.font, shown.pointSize + 0.25),
+                      room)
+                << control.name;
+        }
+    }
+    EXPECT_GT(shrunk, 0) << "a text of the row is drawn smaller";
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Fitting,
+                         testing::Values(LongTexts{"a long result",
+                                                   {{Input::Horizontal, "1,23456789012345e10"},
+                                                    {Input::Vertical, "1,23456789012345e10"}}},
+                                         LongTexts{"a long message", {{Input::Depth, "1e400"}}},
+                                         LongTexts{"long sheet lines",
+                                                   {{Input::Horizontal, "1e25"},
+                                                    {Input::Vertical, "1e25"},
+                                                    {Input::Depth, "1e24"}}}));
+
 TEST(View, NeverShrinksBelowTheFloor) {
     const FixedPitch measure;
     EXPECT_EQ(lnb::fittedPointSize(std::string(500, '9'), {13.5}, 2655, measure), 5.0);

@@ -144,12 +144,23 @@ TEST_P(NoSheet, RatherThanAWrongNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NoSheet,
-    testing::Values(NoSheetRow{"the parent's focal length overflows", 1.1e200, 1e200, 1e199},
-                    NoSheetRow{"it underflows", 1.1e-110, 1e-110, 1e-111},
+    testing::Values(NoSheetRow{"a distance to the focus overflows", 1.1e200, 1e200, 1e199},
                     NoSheetRow{"a NaN diameter", std::nan(""), 60, 5},
                     NoSheetRow{"wider than tall", 60, 65, 5.77},
                     NoSheetRow{"an offset angle over 45°", 80, 9, 10},
                     NoSheetRow{"an offset dish no feed could see", 65, 60, 0.01},
-                    NoSheetRow{"a centred rim beyond any number", 1e308, 1e308, 1e-300}));
+                    NoSheetRow{"a centred rim beyond any number", 1e308, 1e308, 1e-300},
+                    NoSheetRow{"an offset angle a hair over 45°", 100000, 70710.67811865475, 10000},
+                    NoSheetRow{"figures so small the parent's focal length is subnormal", 2e-308,
+                               1.6e-308, 1.6e-309}));
+
+// The largest offset angle a sheet is made for is 45° itself.
+TEST(Sheet, IsMadeForAnOffsetAngleOfExactly45Degrees) {
+    const double V = 100000, H = 70710.67811865476, p = 10000;
+    const double D = (V + H) / 2;
+    const auto sheet = lnb::dishSheet(V, H, p, D * D / (16 * p));
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->offsetAngle, 45);
+}
 
 }  // namespace

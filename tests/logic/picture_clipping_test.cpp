@@ -65,6 +65,32 @@ INSTANTIATE_TEST_SUITE_P(
 // Painting the window in parts (a child window repaints what lies under it)
 // must give the same pixels as painting it whole: a part's spans are the
 // whole window's, cut, never remapped.
+// A magnified picture whose far edge shows (the right edge across, the
+// bottom down) ends there with its last source pixel, however magnified.
+class FarEdge : public testing::TestWithParam<double> {};
+
+TEST_P(FarEdge, ShowsTheLastSourcePixelAtTheEdge) {
+    const double length = GetParam();
+    const double end = 700;  // where the picture ends, inside the window
+    const auto spans = visibleSpans(end - length, length, 324, 0, 805);
+    ASSERT_FALSE(spans.empty());
+    EXPECT_EQ(spans.back().sourceStart + spans.back().sourceLength, 324);
+    EXPECT_EQ(spans.back().targetStart + spans.back().targetLength, end);
+}
+
+// Running past the window's edge by half a source pixel, the pixel cut there
+// still shows up to the edge.
+TEST_P(FarEdge, ReachesTheWindowsEdgeWhereThePictureRunsPastIt) {
+    const double length = GetParam();
+    const double end = 805 + 0.5 * length / 324;
+    const auto spans = visibleSpans(end - length, length, 324, 0, 805);
+    ASSERT_FALSE(spans.empty());
+    EXPECT_EQ(spans.back().sourceStart + spans.back().sourceLength, 324);
+    EXPECT_GE(spans.back().targetStart + spans.back().targetLength, 805);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, FarEdge, testing::Values(320, 3240, 1e6, 4e9, 1e15));
+
 TEST(VisibleSpans, APartMapsAsTheWholeDoes) {
     const auto whole = visibleSpans(376, 320, 324, 0, 805);
     const auto part = visibleSpans(376, 320, 324, 508, 805);

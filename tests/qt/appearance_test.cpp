@@ -91,7 +91,8 @@ struct Words {
     bool bold, italic;
     QRect rect;  // where the design puts it, in pixels
     Qt::Alignment alignment;
-    bool placed;  // its place is the design's, not the toolkit's within a control
+    bool placed;           // its place is the design's, not the toolkit's within a control
+    QString depth = "10";  // typed first: what makes the window say these words
 };
 
 // The design's words in pixels (twips / 15).
@@ -148,6 +149,16 @@ QList<Words> designWords() {
         {"txtProfundidad", "10", 12, false, false, {346, 122, 109, 29}, Qt::AlignCenter, false},
         {"txtDistancia", "40", 13.5, true, false, {562, 122, 181, 29}, Qt::AlignCenter, false},
         {"Option1", "Pulgadas", 8.25, false, false, {342, 48, 51, 17}, Qt::AlignCenter, false},
+        // The line under the result, with a message in it.
+        {"lblAviso",
+         "La profundidad no puede ser 0.",
+         9.75,
+         false,
+         false,
+         {508, 154, 289, 19},
+         Qt::AlignCenter,
+         true,
+         "0"},
     };
 }
 
@@ -260,11 +271,12 @@ class AppearanceTest : public QObject {
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<int>("alignment");
         QTest::addColumn<bool>("placed");
+        QTest::addColumn<QString>("depth");
         for (const Theme theme : {Theme::Default, Theme::DarkBefore}) {
             for (const Words& w : designWords()) {
                 QTest::addRow("%s%s", w.what, theme == Theme::Default ? "" : ", dark")
                     << theme << QString(w.what) << w.text << w.points << w.bold << w.italic
-                    << w.rect << int(w.alignment) << w.placed;
+                    << w.rect << int(w.alignment) << w.placed << w.depth;
             }
         }
     }
@@ -278,7 +290,9 @@ class AppearanceTest : public QObject {
         QFETCH(QRect, rect);
         QFETCH(int, alignment);
         QFETCH(bool, placed);
+        QFETCH(QString, depth);
         const Started started(theme);
+        paste(child(*started.window, "txtProfundidad"), depth);
         const QImage drawn = grab(*started.window);
         const QRect expected =
             referenceInk(text, points, bold, italic, rect, Qt::Alignment(alignment));
