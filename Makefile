@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
         test-windows wasm-build test-core-wasm web run-web test-web package bench-windows \
-        bench-web
+        bench-web test-debian13
 
 all: build
 
@@ -156,6 +156,12 @@ run-web: web
 test-web: web
 	node --test tests/web/
 
+# The README's commands on a fresh minimal Debian 13, in a clean clone of
+# this checkout (scripts/debian13): the tests, the page and its tests.
+test-debian13:
+	scripts/install-deps debian13
+	scripts/debian13 'make test && make web && make test-web'
+
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(PACKAGE_DIR) \
-	    $(WASM_DIR) dist node_modules
+	    $(WASM_DIR) dist node_modules build-debian13

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Turns the measurements measure.py wrote into one table, printed and
-written to bench/results.md: only what was measured, each with its date.
+"""Turns the measurements measure.py and web.mjs wrote into one table,
+printed and written to bench/results.md, and the README's paragraph of
+figures from the same numbers: only what was measured, each with its date.
 
     bench/report.py [linux.json] [windows.json] [web.json]"""
 
@@ -127,22 +128,88 @@ def web_section(measured):
     return lines
 
 
+def spread(values, scale=1.0, digits=1):
+    low, high = min(values) * scale, max(values) * scale
+    return f"{low:.{digits}f}" if f"{low:.{digits}f}" == f"{high:.{digits}f}" \
+        else f"{low:.{digits}f}–{high:.{digits}f}"
+
+
+def linux_summary(measured):
+    start_up, fair = measured["start_up"]["program"], measured["start_up"]["fair floor"]
+    return (f"On Linux ({measured['date']}) a keystroke costs the core "
+            f"{spread(measured['core_keystroke_us'].values())} µs and the window "
+            f"{spread(measured['window_keystroke_us'].values(), 1 / 1000)} ms from the text "
+            f"change to a finished repaint. To its first painted frame the program takes "
+            f"{start_up['cpu_ms']:.1f} ms of CPU against {fair['cpu_ms']:.1f} ms for a window "
+            f"showing the same words and drawings without the program "
+            f"({start_up['cpu_ms'] / fair['cpu_ms']:.2f}), and peaks at "
+            f"{start_up['peak_mib']:.1f} MiB against {fair['peak_mib']:.1f} MiB "
+            f"({start_up['peak_mib'] / fair['peak_mib']:.2f}).")
+
+
+def windows_summary(measured):
+    start_up = measured["start_up"]
+    program, bare = start_up["program"], start_up["bare Win32 window"]
+    return (f"Under Wine ({measured['date']}) the Windows program takes "
+            f"{program['cpu_ms']:.0f} ms of CPU to its first frame against "
+            f"{bare['cpu_ms']:.0f} ms for a bare Win32 window "
+            f"({program['cpu_ms'] / bare['cpu_ms']:.2f}) and peaks at "
+            f"{program['peak_mib']:.1f} MiB against {bare['peak_mib']:.1f} MiB; its program "
+            f"file is {measured['program_file_kib']:.0f} KiB.")
+
+
+def web_summary(measured):
+    paint = measured["first_paint_ms"]
+    return (f"The page ({measured['date']}) transfers "
+            f"{measured['transfer']['gzipped_kib']:.0f} KiB gzipped on its first visit, fonts "
+            f"included; its first paint with the result comes {paint['page']:.0f} ms after "
+            f"navigation against {paint['floor']:.0f} ms for a static page of the same words, "
+            f"fonts and drawings ({paint['page'] / paint['floor']:.2f}), the live window at "
+            f"{paint['live']:.0f} ms; a keystroke costs it "
+            f"{spread(measured['keystroke_ms'].values())} ms to the finished layout.")
+
+
 def section_for(measured):
     if "first_paint_ms" in measured:
         return web_section
     return windows_section if "program_file_kib" in measured else linux_section
 
 
+def summary_for(measured):
+    if "first_paint_ms" in measured:
+        return web_summary
+    return windows_summary if "program_file_kib" in measured else linux_summary
+
+
+# The README's paragraph of figures lies between these lines.
+README_FIGURES = ("<!-- figures: bench/report.py writes them from bench/*.json -->",
+                  "<!-- end of figures -->")
+
+
+def write_readme_figures(paragraphs, machine):
+    readme = ROOT / "README.md"
+    text = readme.read_text()
+    start, end = (text.index(mark) for mark in README_FIGURES)
+    figures = (f"Last figures ([bench/results.md](bench/results.md); {machine}):\n\n" +
+               "\n\n".join(paragraphs))
+    readme.write_text(text[:start + len(README_FIGURES[0])] + "\n" + figures + "\n" + text[end:])
+
+
 def main():
     lines = ["# Benchmark results", "", "Made by `make bench` (Linux), `make bench-windows` "
              "(Windows, under Wine) and `make bench-web` (the page, in Chromium) from release "
              "builds; each section says when it was measured."]
+    paragraphs, machine = [], ""
     for path in sys.argv[1:]:
         measured = json.loads(Path(path).read_text())
         lines += [""] + section_for(measured)(measured)
+        paragraphs.append(summary_for(measured)(measured))
+        machine = ", ".join(part.strip() for part in measured["machine"].split(",")[:2])
     table = "\n".join(lines) + "\n"
     print(table)
     (ROOT / "bench" / "results.md").write_text(table)
+    if paragraphs:
+        write_readme_figures(paragraphs, machine.strip())
 
 
 if __name__ == "__main__":
