@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check-sanitize fuzz bench screenshot clean windows \
         test-windows wasm-build test-core-wasm web run-web test-web package bench-windows \
-        bench-web test-debian13
+        bench-web test-debian13 web-test-deps
 
 all: build
 
@@ -84,7 +84,7 @@ bench-windows: windows
 # The page in Debian's Chromium: what the first visit transfers, the first
 # paint against a static page of the same words, fonts and drawings, and a
 # keystroke.
-bench-web: web
+bench-web: web web-test-deps
 	node bench/web.mjs bench/web.json 15
 	$(BENCH_REPORT)
 
@@ -136,24 +136,30 @@ wasm-build:
 test-core-wasm: wasm-build
 	ctest --test-dir $(WASM_DIR) --output-on-failure -j $(JOBS)
 
-# The page as static files in dist/web/: nothing to run on a server. Its
-# first frame is drawn by the page itself in Debian's Chromium (playwright-core,
-# npm, pinned in package-lock.json; no browser is downloaded), then the service
-# worker lists every file.
+# The page as static files in WEB_DIST: nothing to run on a server, nothing
+# but the build's own tools to make it (no browser, no npm). The core draws
+# the first view into index.html as the page is built; the service worker
+# lists every file.
+WEB_DIST ?= dist/web
 web: wasm-build
-	npm ci --no-audit --no-fund
-	rm -rf dist/web
-	mkdir -p dist
-	cp -r $(WASM_DIR)/page dist/web
-	node web/first_frame.mjs dist/web
-	python3 web/service_worker.py web/sw.js.in dist/web
+	rm -rf $(WEB_DIST)
+	mkdir -p $(dir $(WEB_DIST))
+	cp -r $(WASM_DIR)/page $(WEB_DIST)
+	python3 web/build/service_worker.py web/sw.js.in $(WEB_DIST)
 
 run-web: web
 	@echo "Distancia LNB: http://127.0.0.1:$(WEB_PORT)/"
-	cd dist/web && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+	cd $(WEB_DIST) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-# The page in Debian's Chromium, headless.
-test-web: web
+# What the page's tests and bench drive it with: Debian's Chromium through
+# playwright-core (npm, pinned in package-lock.json; no browser is downloaded).
+web-test-deps:
+	scripts/install-deps web-test
+	npm ci --no-audit --no-fund
+
+# The page in Debian's Chromium, headless; and the page built afresh with no
+# browser and no npm within reach.
+test-web: web web-test-deps
 	node --test tests/web/
 
 # The README's commands on a fresh minimal Debian 13, in a clean clone of

@@ -2,12 +2,14 @@
 // Measures the web page (dist/web/) in Debian's Chromium, headless, and
 // writes what it measured as JSON for bench/report.py:
 //   - the transfer size of everything the first visit loads, gzipped;
-//   - the time from navigation to the first paint with the result (and to the
-//     live window), median of runs alternated with the fair floor
-//     (bench/web_floor.html: the design's words in its fonts and its
-//     drawings, nothing else);
-//   - a keystroke to its repaint (the handler and the layout it causes),
-//     median of keystrokes, on a wide screen and on a phone.
+//   - for a wide screen (1280 × 800) and a mid-range phone (360 × 740, touch,
+//     three device pixels to the CSS pixel, the CPU slowed four times), each
+//     with no cache and no service worker, in runs alternated with the fair
+//     floor at the same size (bench/web_floor.html: the same words, fonts and
+//     drawings as a static page, in one column where the page has one):
+//     the first paint with the result, and the live window (the core has
+//     shown its view: a key typed at the first paint has changed the result);
+//   - a keystroke to its finished layout, under the same slowdown.
 //
 //     node bench/web.mjs OUT.json [RUNS]
 import { copyFileSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -15,7 +17,7 @@ import { cpus } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-import { PAGE_DIR, launch, open, serve } from '../tests/web/harness.mjs';
+import { PAGE_DIR, launch, serve } from '../tests/web/harness.mjs';
 
 const [out, runs = '15'] = process.argv.slice(2);
 copyFileSync(new URL('web_floor.html', import.meta.url), join(PAGE_DIR, 'floor.html'));
@@ -26,6 +28,22 @@ const quantile = (values, q) =>
 const median = (values) => quantile(values, 0.5);
 // The middle half of the values, the spread this machine gives.
 const quartiles = (values) => [quantile(values, 0.25), quantile(values, 0.75)];
+
+const SLOWDOWN = 4;
+const PROFILES = {
+  wide: { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 1, slowdown: 1 },
+  phone: { viewport: { width: 360, height: 740 }, deviceScaleFactor: 3, isMobile: true,
+           hasTouch: true, slowdown: SLOWDOWN },
+};
+
+async function openIn(profile, { serviceWorkers = 'block', slowdown } = {}) {
+  const { slowdown: profileSlowdown, ...options } = PROFILES[profile];
+  const context = await browser.newContext({ ...options, serviceWorkers });
+  const page = await context.newPage();
+  const session = await context.newCDPSession(page);
+  await session.send('Emulation.setCPUThrottlingRate', { rate: slowdown ?? profileSlowdown });
+  return { context, page };
+}
 
 // Every file the first visit asks for, its worker's caching included.
 async function transfer() {
@@ -44,22 +62,44 @@ async function transfer() {
   return { files: files.size, gzipped_kib: sizes.reduce((a, b) => a + b, 0) / 1024 };
 }
 
-// The first paint with the result, and when each step the page marks on its
-// way to its live window (`last`) is reached, in milliseconds after
-// navigation.
-async function firstPaint(url, last = 'result-painted') {
-  const context = await browser.newContext({ serviceWorkers: 'block' });
-  const page = await context.newPage();
-  await page.goto(url);
-  await page.waitForFunction((name) => performance.getEntriesByName(name).length > 0, last);
-  const steps = await page.evaluate(() => Object.fromEntries(
-    performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime])));
+const marks = (page) => page.evaluate(() => Object.fromEntries(
+  performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime])));
+const reached = (page, name) => page.waitForFunction(
+  (mark) => performance.getEntriesByName(mark).length > 0, name, { polling: 50 });
+
+// The floor's first paint with the result, in ms after navigation.
+async function floorRun(profile) {
+  const { context, page } = await openIn(profile);
+  await page.goto(`${site.url}floor.html`);
+  await reached(page, 'result-painted');
+  const { 'result-painted': at } = await marks(page);
   await context.close();
-  return { at: steps['result-painted'], steps };
+  return at;
 }
 
-async function keystroke(width, height) {
-  const { context, page } = await open(browser, site.url, { width, height });
+// The page's first paint with the result, its live window, and each step on
+// the way (ms after navigation). A key typed into the horizontal figure at
+// the first paint has changed the result by the live window.
+async function pageRun(profile) {
+  const { context, page } = await openIn(profile);
+  await page.goto(site.url);
+  await reached(page, 'result-painted');
+  await page.focus('#txtHorizontal');
+  await page.keyboard.press('End');
+  await page.keyboard.press('5');
+  await reached(page, 'page-ready');
+  const result = await page.inputValue('#txtDistancia');
+  if (result !== '1223.7890625') throw new Error(`the key typed early gave ${result}`);
+  const steps = await marks(page);
+  await context.close();
+  return steps;
+}
+
+// Under the slowdown whatever the profile.
+async function keystroke(profile) {
+  const { context, page } = await openIn(profile, { slowdown: SLOWDOWN });
+  await page.goto(site.url);
+  await reached(page, 'page-ready');
   const times = await page.evaluate(() => {
     const input = document.getElementById('txtHorizontal');
     const taken = [];
@@ -76,40 +116,43 @@ async function keystroke(width, height) {
   return median(times);
 }
 
-const page = [];
-const floor = [];
-const firstPaintOfPage = () => firstPaint(site.url, 'page-ready');
-await firstPaintOfPage();  // a warming run each
-await firstPaint(`${site.url}floor.html`);
-for (let run = 0; run < Number(runs); ++run) {
-  const order = run % 2 ? ['page', 'floor'] : ['floor', 'page'];
-  for (const which of order) {
-    if (which === 'page') page.push(await firstPaintOfPage());
-    else floor.push(await firstPaint(`${site.url}floor.html`));
+async function measure(profile) {
+  const page = [];
+  const floor = [];
+  await pageRun(profile);  // a warming run each
+  await floorRun(profile);
+  for (let run = 0; run < Number(runs); ++run) {
+    const order = run % 2 ? ['page', 'floor'] : ['floor', 'page'];
+    for (const which of order) {
+      if (which === 'page') page.push(await pageRun(profile));
+      else floor.push(await floorRun(profile));
+    }
   }
+  const paint = page.map((steps) => steps['result-painted']);
+  const live = page.map((steps) => steps['page-ready']);
+  // Each run's page against the floor run beside it: what drifts on the
+  // machine between runs drifts out of the ratio.
+  const pairs = (times) => times.map((at, i) => at / floor[i]);
+  return {
+    first_paint_ms: { page: median(paint), floor: median(floor), live: median(live) },
+    pair_ratio: { first_paint: median(pairs(paint)), live: median(pairs(live)),
+                  first_paint_quartiles: quartiles(pairs(paint)),
+                  live_quartiles: quartiles(pairs(live)) },
+    steps_ms: Object.fromEntries(Object.keys(page[0])
+      .map((name) => [name, median(page.map((steps) => steps[name]))])
+      .sort(([, a], [, b]) => a - b)),
+    keystroke_ms: await keystroke(profile),
+  };
 }
-const steps = Object.fromEntries(Object.keys(page[0].steps)
-  .map((name) => [name, median(page.map((run) => run.steps[name]))])
-  .sort(([, a], [, b]) => a - b));
+
 const measured = {
   date: new Date().toISOString().slice(0, 10),
   machine: `${cpus()[0]?.model ?? 'unknown CPU'}, ${cpus().length} cores, ` +
            `Chromium ${browser.version()} headless`,
   runs: Number(runs),
+  slowdown: SLOWDOWN,
   transfer: await transfer(),
-  first_paint_ms: { page: median(page.map((run) => run.at)),
-                    floor: median(floor.map((run) => run.at)),
-                    live: median(page.map((run) => run.steps['page-ready'])) },
-  // Each run's page against the floor run beside it: what drifts on the
-  // machine between runs drifts out of the ratio.
-  first_paint_pair_ratio: (() => {
-    const ratios = page.map((run, i) => run.at / floor[i].at);
-    return { median: median(ratios), quartiles: quartiles(ratios) };
-  })(),
-  first_paint_quartiles_ms: { page: quartiles(page.map((run) => run.at)),
-                              floor: quartiles(floor.map((run) => run.at)) },
-  first_paint_steps_ms: steps,
-  keystroke_ms: { wide: await keystroke(1024, 768), phone: await keystroke(360, 740) },
+  profiles: { wide: await measure('wide'), phone: await measure('phone') },
 };
 await browser.close();
 site.server.close();

@@ -46,6 +46,15 @@ inline constexpr std::string_view kCopySheet = "Copiar la ficha";
 // menu.
 inline constexpr std::string_view kResultMenu = "Copiar la distancia o la ficha";
 
+// Said in the web page where its calculator cannot start: the browser runs
+// no WebAssembly, or the page's files could not be had.
+inline constexpr std::string_view kNoWebAssembly =
+    "La calculadora no ha podido arrancar: este navegador no ejecuta WebAssembly. "
+    "Pruebe con otro navegador o actualice este.";
+inline constexpr std::string_view kPageFilesMissing =
+    "La calculadora no ha podido arrancar: faltan archivos de la página. "
+    "Vuelva a cargarla con conexión a Internet.";
+
 // What the credit line says of the program when the pointer rests on it.
 std::string versionNote();
 

@@ -17,6 +17,13 @@ constexpr std::array<PictureId, 3> kFrontView{PictureId::imgPlato2, PictureId::i
                                               PictureId::imgPalo2};
 constexpr std::array<Id, 2> kCredit{Id::Label4, Id::Label5};
 
+// The menu button: a field's margin from its control, 32 CSS pixels wide
+// and as tall as the control's text within the window; a finger's 44 CSS
+// pixels each way in the column.
+constexpr int kMenuButtonWidth = 480;
+constexpr int kMenuButtonInsetDown = 30;
+constexpr int kTouchTarget = 660;
+
 struct Edges {
     int left, top, right, bottom;
 };
@@ -25,29 +32,75 @@ Edges edgesOf(const Area& area) {
     return {area.left, area.top, area.left + area.width, area.top + area.height};
 }
 
+Area areaBetween(const Edges& edges) {
+    return {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top};
+}
+
 Area inWindow(const Control& control) {
     const Place place = placeInWindow(control);
     return {place.left, place.top, control.width, control.height};
 }
 
+const Control& withOwnMenu() {
+    return *std::find_if(kControls.begin(), kControls.end(),
+                         [](const Control& control) { return control.flags & kOwnMenu; });
+}
+
+// The drawings' parts: below the frames, above the credit line, split where
+// the front view's dish is designed to begin.
+Area viewArea(std::span<const PictureId> pictures) {
+    const Control& frame = control(Id::Frame1);
+    const int top = frame.top + frame.height;
+    const int bottom = control(Id::Label4).top;
+    const int split = static_cast<int>(WindowState{}.imgPlato2.Left.value());
+    if (pictures.front() == PictureId::imgPlato1)
+        return {0, top, split, bottom - top};
+    const int left = split - margin();
+    return {left, top, kFrmMain.clientWidth - left, bottom - top};
+}
+
 }  // namespace
 
-// The views are the window below the frames, split where the front view's
-// dish begins.
 const std::array<Block, 8> kColumn{{
     {"diameter", kDiameter, {}},
     {"depth", kDepth, {}},
     {"result", kResult, {}},
     {"sheet", kSheet, {}},
     {"units", kUnits, {}},
-    {"side view", {}, kSideView, {0, 2415, 5640, 6705}},
-    {"front view", {}, kFrontView, {5400, 2415, 6675, 6705}},
+    {"side-view", {}, kSideView},
+    {"front-view", {}, kFrontView},
     {"credit", kCredit, {}},
 }};
 
-Area areaOf(const Block& block) {
+int margin() {
+    return control(Id::Frame1).left;
+}
+
+int gap() {
+    const Control& left = control(Id::Frame1);
+    return control(Id::Frame2).left - (left.left + left.width);
+}
+
+int wholeWindowWidth() {
+    return kFrmMain.clientWidth + 2 * margin();
+}
+
+Area menuButton(Arrangement arrangement) {
+    const Area beside = inWindow(withOwnMenu());
+    const int left = beside.left + beside.width + kTextFieldInset;
+    if (arrangement == Arrangement::Window)
+        return {left, beside.top + kMenuButtonInsetDown, kMenuButtonWidth,
+                beside.height - 2 * kMenuButtonInsetDown};
+    return {left, beside.top + beside.height / 2 - kTouchTarget / 2, kTouchTarget, kTouchTarget};
+}
+
+bool scales(const Block& block) {
+    return !block.pictures.empty();
+}
+
+Area areaOf(const Block& block, Arrangement arrangement) {
     if (!block.pictures.empty())
-        return block.views;
+        return viewArea(block.pictures);
     Edges around{kFrmMain.clientWidth, kFrmMain.clientHeight, 0, 0};
     const auto take = [&around](const Area& area) {
         const Edges edges = edgesOf(area);
@@ -56,12 +109,12 @@ Area areaOf(const Block& block) {
     };
     for (const Id id : block.controls) {
         take(inWindow(control(id)));
-        if (id == Id::txtDistancia)
-            take(kMenuButton);
+        if (control(id).flags & kOwnMenu)
+            take(menuButton(arrangement));
     }
-    const int right = std::min(around.right, kFrmMain.clientWidth);
-    const int bottom = std::min(around.bottom, kFrmMain.clientHeight);
-    return {around.left, around.top, right - around.left, bottom - around.top};
+    around.right = std::min(around.right, kFrmMain.clientWidth);
+    around.bottom = std::min(around.bottom, kFrmMain.clientHeight);
+    return areaBetween(around);
 }
 
 }  // namespace lnb::design::web

@@ -126,6 +126,9 @@ enum Flags : unsigned {
     kSingleBorder = 1u << 3,
     kCentred = 1u << 4,
     kShrinksToFit = 1u << 5,  // a text too long for the control is drawn smaller
+    // A control with a menu of its own (the result): a right click over it
+    // opens it though the control is disabled, and the page gives it a button.
+    kOwnMenu = 1u << 6,
 };
 
 struct Control {

@@ -144,7 +144,7 @@ Decimal decimalOf(std::string_view text) {
 Decimal scientific(double magnitude, std::optional<int> precision) {
     std::array<char, 40> buffer;
     const char* const end =
-        precision ? fmt::format_to(buffer.data(), "{:.{}e}", magnitude, *precision - 1)
+        precision ? fmt::format_to(buffer.data(), FMT_COMPILE("{:.{}e}"), magnitude, *precision - 1)
                   : fmt::format_to(buffer.data(), FMT_COMPILE("{}"), magnitude);
     return decimalOf(
         std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
@@ -198,7 +198,7 @@ void appendExponent(std::string& out, const Decimal& d, std::string_view separat
     out.push_back(d.digits[0]);
     if (d.count > 1)
         out.append(separator).append(d.digits.data() + 1, static_cast<std::size_t>(d.count - 1));
-    fmt::format_to(std::back_inserter(out), "E{}{:02}", d.exponent < 0 ? '-' : '+',
+    fmt::format_to(std::back_inserter(out), FMT_COMPILE("E{}{:02}"), d.exponent < 0 ? '-' : '+',
                    std::abs(d.exponent));
 }
 
@@ -263,7 +263,8 @@ std::string write(double value, std::string_view separator) {
 std::string writeFixed(double value, int decimals, std::string_view separator) {
     constexpr std::size_t kLongestFixed = 64;
     std::array<char, kLongestFixed> buffer;
-    const auto written = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}f}", value, decimals);
+    const auto written =
+        fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.{}f}"), value, decimals);
     if (written.size > kLongestFixed)
         return write(value, separator);  // too long for fixed notation
     std::string text(buffer.data(), written.out);

@@ -250,7 +250,7 @@ void FrmMain::contextMenuEvent(QContextMenuEvent* event) noexcept {
     for (const design::Control& control : design::kControls) {
         const ShownControl& shown = shown_[control.id];
         QWidget* under = widget(control.id);
-        if (shown.menu.empty() || under->isEnabled() || !under->isVisible() ||
+        if (!(control.flags & design::kOwnMenu) || !under->isVisible() ||
             !QRect(under->mapTo(this, QPoint()), under->size()).contains(event->pos()))
             continue;
         QMenu* menu = new QMenu(this);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's entry: the design's fonts, the core, the drawings, then the
-// window, computed and shown as the program starts.
+// The page's entry. The window is on the screen already, as index.html draws
+// it; this starts the core, then the page takes the window over and it lives.
+// Each step is marked for whoever profiles the start-up (bench/web.mjs;
+// locale.js marks the first frame): "page-ready" when the live window shows.
+import { Core, CoreMissing } from './core.js';
+import { Page } from './page.js';
 import { toFont, toTwips } from './units.js';
 
 // Text widths in the page's fonts, for the core's fitting rule.
@@ -12,51 +16,32 @@ function measurer() {
   };
 }
 
-// The core's presenter, its answers as objects (it gives them as JSON).
-function presenterOf(core, separator) {
-  const page = new core.Page(separator, measurer());
-  const parsed = (method) => (...args) => JSON.parse(page[method](...args));
-  return Object.fromEntries(['view', 'load', 'type', 'enter', 'paste', 'keypadDecimal']
-    .map((method) => [method, parsed(method)]));
+// Said in the page, in the words index.html holds, where the core cannot start.
+function sayWhy(reason) {
+  const line = document.getElementById('no-core');
+  line.textContent = line.dataset[reason];
+  line.hidden = false;
 }
 
-// The drawings the page preloads, by name.
-const drawingNames = () => [...document.querySelectorAll('link[as=image]')]
-  .map((link) => link.getAttribute('href').replace(/^pictures\/(.*)\.svg$/, '$1'));
-
-// The rest of the page's files, the fonts and the drawings load side by side
-// while the first frame (index.html), if the screen shows one, is painted
-// before the core starts. Each step is marked for whoever profiles the
-// start-up (bench/web.mjs); "result-painted" is the first frame with the
-// result, "page-ready" the live window.
 async function start() {
   performance.mark('script-started');
-  const modules = Promise.all([import('./core.js'), import('./page.js'), import('./pictures.js')]);
-  const fonts = Promise.all([toFont(false, false, 12), toFont(true, false, 12),
-                             toFont(true, true, 12)].map((font) => document.fonts.load(font)));
-  const firstFrame = window.firstFrame;
-  await firstFrame;
-  const [{ default: createCore }, { Page }, { Pictures }] = await modules;
-  performance.mark('scripts-loaded');
-  const core = await createCore();
+  // The core measures texts in the design's fonts: they are loaded first.
+  const fonts = Promise.all([...document.fonts].map((face) => face.load()));
+  let core;
+  try {
+    core = await Core.start(document.documentElement.dataset.decimalSeparator, measurer());
+  } catch (error) {
+    sayWhy(error instanceof CoreMissing ? error.reason : 'files');
+    return;
+  }
   performance.mark('core-ready');
-  const pictures = new Pictures(core);
-  const drawn = pictures.load(drawingNames());
-  await fonts;  // the core measures captions in them
-  performance.mark('fonts-ready');
-  const presenter = presenterOf(core, document.documentElement.dataset.decimalSeparator);
-  const root = document.getElementById('window');
-  const page = new Page(root, JSON.parse(core.design()), presenter, pictures);
-  performance.mark('page-built');
-  await drawn;
-  performance.mark('drawings-ready');
-  root.inert = false;
-  page.start();
+  await fonts;
+  const page = new Page(core.design(), core);
+  // What the window shows now, as the page was built, in this separator.
+  const first = JSON.parse(document.getElementById('first-views').textContent);
+  page.start(first[document.documentElement.dataset.decimalSeparator]);
   performance.mark('view-shown');
-  requestAnimationFrame(() => {
-    if (!firstFrame) performance.mark('result-painted');
-    performance.mark('page-ready');
-  });
+  requestAnimationFrame(() => performance.mark('page-ready'));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }
 

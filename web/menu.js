@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The result's own menu: opened by its button beside the result (by mouse,
-// touch or keyboard) or by a right click on the result; its entries are the
-// view's, and each puts its text on the clipboard.
+// The menu of the control that has one (the result): opened by its button
+// beside it (by mouse, touch or keyboard) or by a right click on it; its
+// entries are the view's, and each puts its text on the clipboard.
 
 async function copy(text) {
   try {
@@ -18,16 +18,12 @@ async function copy(text) {
 }
 
 export class Menu {
+  // `button` is the page's (index.html names it for screen readers);
   // `entries()` gives the entries to show when the menu opens.
-  constructor(button, label, entries) {
+  constructor(button, entries) {
     this.button = button;
     this.entries = entries;
     this.list = null;
-    button.type = 'button';
-    button.textContent = '\u2026';  // an ellipsis, "more", in the page's own font
-    button.setAttribute('aria-label', label);
-    button.setAttribute('aria-haspopup', 'menu');
-    button.setAttribute('aria-expanded', 'false');
     button.addEventListener('click', () => {
       const place = button.getBoundingClientRect();
       this.open(place.left, place.bottom);

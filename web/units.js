@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the design's twips, points and colours become the
-// page's: one CSS pixel per 15 twips, as the design is drawn at 96 DPI.
+// page's: one CSS pixel per 15 twips, as the design is drawn at 96 DPI
+// (web/build/render_page.cpp writes the first view's alike).
 
 export const TWIPS_PER_PIXEL = 15;
 
@@ -20,10 +21,5 @@ export const FONT_FAMILY = '"LNB Sans"';
 export const toFont = (bold, italic, points) =>
   `${italic ? 'italic ' : ''}${bold ? 'bold ' : ''}${fontPixels(points)}px ${FONT_FAMILY}`;
 
-// Places in the design, in CSS pixels.
-export function place(element, area, origin = { left: 0, top: 0 }) {
-  element.style.left = `${toPixels(area.left - origin.left)}px`;
-  element.style.top = `${toPixels(area.top - origin.top)}px`;
-  element.style.width = `${toPixels(area.width)}px`;
-  element.style.height = `${toPixels(area.height)}px`;
-}
+// A part of a block, in hundredths of it.
+export const toPercent = (part, whole) => `${(part / whole) * 100}%`;

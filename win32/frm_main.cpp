@@ -144,8 +144,7 @@ void FrmMain::showContextMenu(POINT screen) {
     for (const design::Control& control : design::kControls) {
         const ShownControl& shown = presenter_.view()[control.id];
         const RECT place = placeOf(controls_[control.id]);
-        if (!shown.menu.empty() && shown.shown && !IsWindowEnabled(controls_[control.id]) &&
-            PtInRect(&place, client))
+        if ((control.flags & design::kOwnMenu) && shown.shown && PtInRect(&place, client))
             return popUpCopyMenu(window_, screen, shown.menu);
     }
 }

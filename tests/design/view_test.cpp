@@ -373,31 +373,66 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 
-// The page's narrow column: each block of controls holds them whole (the
-// result's its menu button too), and no block reaches past the window.
-TEST(NarrowColumn, EachBlockHoldsItsControlsWithinTheWindow) {
-    namespace web = lnb::design::web;
-    const auto inside = [](const web::Area& part, const web::Area& whole) {
-        return part.left >= whole.left && part.top >= whole.top &&
-               part.left + part.width <= whole.left + whole.width &&
-               part.top + part.height <= whole.top + whole.height;
-    };
+namespace web = lnb::design::web;
+
+bool inside(const web::Area& part, const web::Area& whole) {
+    return part.left >= whole.left && part.top >= whole.top &&
+           part.left + part.width <= whole.left + whole.width &&
+           part.top + part.height <= whole.top + whole.height;
+}
+
+// The page's blocks, in both arrangements: each block of controls holds them
+// whole (the result's its menu button too), no block reaches past the
+// window, and every control that shows is in one block.
+TEST(PageBlocks, HoldTheirControlsWithinTheWindow) {
     const web::Area window{0, 0, lnb::design::kFrmMain.clientWidth,
                            lnb::design::kFrmMain.clientHeight};
-    for (const web::Block& block : web::kColumn) {
-        const web::Area area = web::areaOf(block);
-        EXPECT_TRUE(inside(area, window)) << block.name;
-        for (const Id id : block.controls) {
-            const lnb::design::Control& control = lnb::design::control(id);
-            const auto place = lnb::design::placeInWindow(control);
-            web::Area shown{place.left, place.top, control.width, control.height};
-            // What lies past the window's edge is not shown (the credit's end).
-            shown.width = std::min(shown.width, window.width - shown.left);
-            shown.height = std::min(shown.height, window.height - shown.top);
-            EXPECT_TRUE(inside(shown, area)) << block.name << " " << control.name;
-            if (id == Id::txtDistancia) {
-                EXPECT_TRUE(inside(web::kMenuButton, area)) << block.name;
+    std::vector<Id> placed;
+    for (const auto arrangement : {web::Arrangement::Window, web::Arrangement::Column}) {
+        for (const web::Block& block : web::kColumn) {
+            const web::Area area = web::areaOf(block, arrangement);
+            EXPECT_TRUE(inside(area, window)) << block.name;
+            for (const Id id : block.controls) {
+                const lnb::design::Control& control = lnb::design::control(id);
+                const auto place = lnb::design::placeInWindow(control);
+                web::Area shown{place.left, place.top, control.width, control.height};
+                // What lies past the window's edge is not shown (the credit's end).
+                shown.width = std::min(shown.width, window.width - shown.left);
+                shown.height = std::min(shown.height, window.height - shown.top);
+                EXPECT_TRUE(inside(shown, area)) << block.name << " " << control.name;
+                if (control.flags & lnb::design::kOwnMenu) {
+                    EXPECT_TRUE(inside(web::menuButton(arrangement), area)) << block.name;
+                }
+                placed.push_back(id);
             }
         }
     }
+    for (const lnb::design::Control& control : lnb::design::kControls) {
+        const bool own =
+            control.container == Id::frmMain && !(control.flags & lnb::design::kHidden);
+        EXPECT_EQ(std::count(placed.begin(), placed.end(), control.id), own ? 2 : 0)
+            << control.name;
+    }
+}
+
+// The page's places that follow from the design: the views split where the
+// front dish is designed to begin, below the frames and above the credit;
+// the menu button beside the result, as tall as its text; a finger's 44 CSS
+// pixels in the column; the margin and gap of the frames.
+TEST(PageBlocks, FollowTheDesign) {
+    const auto block = [](std::string_view name) {
+        return *std::find_if(web::kColumn.begin(), web::kColumn.end(),
+                             [name](const web::Block& b) { return b.name == name; });
+    };
+    EXPECT_EQ(web::areaOf(block("side-view"), web::Arrangement::Column),
+              (web::Area{0, 2415, 5640, 6705}));
+    EXPECT_EQ(web::areaOf(block("front-view"), web::Arrangement::Window),
+              (web::Area{5400, 2415, 6675, 6705}));
+    EXPECT_EQ(web::menuButton(web::Arrangement::Window), (web::Area{11235, 1830, 480, 435}));
+    EXPECT_EQ(web::menuButton(web::Arrangement::Column), (web::Area{11235, 1717, 660, 660}));
+    EXPECT_EQ(web::margin(), 240);
+    EXPECT_EQ(web::gap(), 225);
+    EXPECT_EQ(web::wholeWindowWidth(), 12555);
+    EXPECT_TRUE(web::scales(block("front-view")));
+    EXPECT_FALSE(web::scales(block("result")));
 }

@@ -7,7 +7,7 @@ import { inflateSync } from 'node:zlib';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { launch, serve as serveFolder } from '../../web/chromium.mjs';
+import { launch, serve as serveFolder } from './chromium.mjs';
 
 export { launch };
 
@@ -18,14 +18,16 @@ export const PAGE_DIR = process.env.DISTANCIA_WEB_DIR ?? join(ROOT, 'dist', 'web
 export const serve = (folder = PAGE_DIR) => serveFolder(folder);
 
 // A page opened as a user opens it, in a locale and at a size; whatever it
-// says on its console and every uncaught error are kept.
+// says on its console and every uncaught error are kept. `init` is
+// [function, argument] to run in the page before its own scripts.
 export async function open(browser, url, { locale = 'en-US', width = 1024, height = 768,
-                                           colorScheme = 'light' } = {}) {
+                                           colorScheme = 'light', init = null,
+                                           permissions = ['clipboard-read',
+                                                          'clipboard-write'] } = {}) {
   const context = await browser.newContext({ locale, viewport: { width, height },
-                                             deviceScaleFactor: 1, colorScheme,
-                                             permissions: ['clipboard-read',
-                                                           'clipboard-write'] });
+                                             deviceScaleFactor: 1, colorScheme, permissions });
   const page = await context.newPage();
+  if (init) await page.addInitScript(...init);
   const said = [];
   page.on('console', (message) => said.push(`${message.type()}: ${message.text()}`));
   page.on('pageerror', (error) => said.push(`uncaught: ${error.message}`));
@@ -59,6 +61,18 @@ export function statusRows(wanted = () => true) {
   })).filter(wanted);
   if (!rows.length) throw new Error(`no status row is ${wanted}`);
   return rows;
+}
+
+// One status row for each way the window shows a status: each colour of the
+// result with each tone of the line and each kind of sheet (none, or its
+// caption), the first row of each (the core's suite checks every row).
+export function oneRowOfEachLook(rows) {
+  const chosen = new Map();
+  for (const row of rows) {
+    const look = `${row.blue} ${row.tone} ${row.sheet[0] ?? ''}`;
+    if (!chosen.has(look)) chosen.set(look, row);
+  }
+  return [...chosen.values()];
 }
 
 export function appearanceChecks() {
@@ -114,7 +128,7 @@ export function decodePng(png) {
 // The window's client area as drawn, in CSS pixels (the page is at one device
 // pixel to each).
 export async function windowPixels(page) {
-  return decodePng(await page.locator('#window > .window').screenshot());
+  return decodePng(await page.locator('#frmMain').screenshot());
 }
 
 // The drawn pixel of an area furthest from its first one, its background.

@@ -8,8 +8,8 @@ import { createRequire } from 'node:module';
 import { after, before, describe, it } from 'node:test';
 
 import {
-  EXAMPLE_FIGURES, appearanceChecks, decodePng, hex, inkIn, inkIs, launch, open, picturePoints,
-  serve, statusRows, windowPixels,
+  EXAMPLE_FIGURES, appearanceChecks, decodePng, hex, inkIn, inkIs, launch, oneRowOfEachLook, open,
+  picturePoints, serve, statusRows, windowPixels,
 } from './harness.mjs';
 
 const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -28,7 +28,7 @@ after(async () => {
 // The pixels of an element as drawn.
 async function pixelsOf(page, selector) {
   const box = await page.locator(selector).boundingBox();
-  const window = await page.locator('#window > .window').boundingBox();
+  const window = await page.locator('#frmMain').boundingBox();
   const pixels = await windowPixels(page);
   return { pixels, x: Math.round(box.x - window.x), y: Math.round(box.y - window.y),
            width: Math.round(box.width), height: Math.round(box.height) };
@@ -73,12 +73,12 @@ async function replace(page, field, text) {
   await paste(page, field, text);
 }
 
-describe('every status row typed into the page', () => {
+describe('a status row of each look typed into the page', () => {
   for (const [separator, locale] of [['.', 'en-US'], [',', 'es-ES']]) {
     it(`shows its result, colour, line and sheet with '${separator}'`, { timeout: 120000 },
        async () => {
       const { context, page, said } = await open(browser, site.url, { locale });
-      for (const row of statusRows((r) => r.separator === separator)) {
+      for (const row of oneRowOfEachLook(statusRows((r) => r.separator === separator))) {
         for (const [field, figure] of Object.entries(EXAMPLE_FIGURES))
           await replace(page, field, figure);
         for (const [field, text] of row.typed) await replace(page, field, text);
@@ -404,11 +404,15 @@ describe('figures as people paste them', () => {
 });
 
 // A page whose core is held back until release() is called: what a user sees
-// before the core runs.
-async function beforeTheCore(locale, colorScheme, width, height) {
-  const context = await browser.newContext({ locale, colorScheme, viewport: { width, height },
-                                             deviceScaleFactor: 1 });
+// and can do before the core runs.
+async function beforeTheCore({ locale = 'en-US', colorScheme = 'light', width = 1280,
+                               height = 800, phone = false } = {}) {
+  const context = await browser.newContext({
+    locale, colorScheme, viewport: { width, height }, deviceScaleFactor: phone ? 3 : 1,
+    isMobile: phone, hasTouch: phone });
   const page = await context.newPage();
+  const said = [];
+  page.on('pageerror', (error) => said.push(`uncaught: ${error.message}`));
   let release;
   const held = new Promise((resolve) => { release = resolve; });
   await page.route('**/core.wasm', async (route) => {
@@ -416,35 +420,103 @@ async function beforeTheCore(locale, colorScheme, width, height) {
     await route.continue();
   });
   await page.goto(site.url, { waitUntil: 'domcontentloaded' });
-  return { context, page, release };
+  return { context, page, release, said };
+}
+
+const live = (page) => page.waitForFunction(
+  () => performance.getEntriesByName('page-ready').length > 0);
+
+function differingPixels(a, b) {
+  if (a.width !== b.width || a.height !== b.height)
+    return [`${a.width}×${a.height} against ${b.width}×${b.height}`];
+  const differing = [];
+  for (let y = 0; y < a.height; ++y) {
+    for (let x = 0; x < a.width; ++x)
+      if (hex(a.pixel(x, y)) !== hex(b.pixel(x, y))) differing.push([x, y]);
+  }
+  return differing;
 }
 
 describe('before the core runs', () => {
-  for (const [locale, colorScheme] of [['en-US', 'light'], ['es-ES', 'dark']]) {
-    it(`shows the window as it starts, the same pixels, ${locale}, ${colorScheme}`, async () => {
-      const { context, page, release } = await beforeTheCore(locale, colorScheme, 1024, 768);
+  // The first frame is the live window's first view, pixel for pixel, in
+  // both arrangements (the live window's focus set aside).
+  for (const look of [{ locale: 'en-US', colorScheme: 'light', width: 1280, height: 800 },
+                      { locale: 'es-ES', colorScheme: 'dark', width: 360, height: 740 },
+                      { locale: 'es-ES', width: 360, height: 740, phone: true }]) {
+    it(`shows the live window's first pixels, ${JSON.stringify(look)}`, async () => {
+      const { context, page, release, said } = await beforeTheCore(look);
       await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
-      const first = decodePng(await page.screenshot());
+      const first = decodePng(await page.screenshot({ fullPage: true }));
       release();
-      await page.waitForFunction(() => performance.getEntriesByName('page-ready').length > 0);
+      await live(page);
       await page.locator('#txtVertical').blur();
-      const live = decodePng(await page.screenshot());
-      const differing = [];
-      for (let y = 0; y < live.height; ++y) {
-        for (let x = 0; x < live.width; ++x)
-          if (hex(first.pixel(x, y)) !== hex(live.pixel(x, y))) differing.push([x, y]);
-      }
+      const shown = decodePng(await page.screenshot({ fullPage: true }));
+      const differing = differingPixels(first, shown);
       assert.deepEqual(differing.slice(0, 5), [], `${differing.length} pixels differ`);
+      assert.deepEqual(said, []);
       await context.close();
     });
   }
 
-  it('shows no wide window on a phone', async () => {
-    const { context, page, release } = await beforeTheCore('en-US', 'light', 360, 740);
+  it('keeps what was typed meanwhile, computes it, and leaves the caret there', async () => {
+    const { context, page, release } = await beforeTheCore({ width: 360, height: 740,
+                                                             phone: true });
+    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    await page.locator('#txtHorizontal').tap();
+    await page.$eval('#txtHorizontal', (input) => input.select());
+    await page.keyboard.type('90');
+    release();
+    await live(page);
+    assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'txtHorizontal');
+    await page.keyboard.type('0');
+    assert.equal(await page.inputValue('#txtHorizontal'), '900');
+    await context.close();
+  });
+
+  it('shows nothing wider than a phone', async () => {
+    const { context, page, release } = await beforeTheCore({ width: 360, height: 740 });
     const widths = await page.evaluate(() => [document.documentElement.scrollWidth,
                                               document.documentElement.clientWidth]);
     assert.ok(widths[0] <= widths[1], `${widths[0]} px wide in ${widths[1]}`);
     release();
+    await context.close();
+  });
+});
+
+describe('where the core cannot start', () => {
+  for (const [what, prepare, says] of [
+    ['without WebAssembly', (page) => page.addInitScript(() => { delete window.WebAssembly; }),
+     'este navegador no ejecuta WebAssembly'],
+    ['without its files', (page) => page.route('**/core.wasm', (route) => route.fulfill(
+      { status: 404 })), 'faltan archivos de la página']]) {
+    it(`says why in Spanish, and the window stays readable, ${what}`, async () => {
+      const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+      const page = await context.newPage();
+      await prepare(page);
+      await page.goto(site.url);
+      const line = page.locator('#no-core');
+      await line.waitFor({ state: 'visible' });
+      assert.ok((await line.innerText()).startsWith('La calculadora no ha podido arrancar'));
+      assert.ok((await line.innerText()).includes(says), await line.innerText());
+      assert.equal(await page.inputValue('#txtDistancia'), '40');
+      assert.ok(await page.locator('#imgPlato2').isVisible());
+      await context.close();
+    });
+  }
+});
+
+describe('only the page\'s own files run', () => {
+  it('works under its policy and refuses a script put into it', async () => {
+    const { context, page, said } = await open(browser, site.url);
+    const refused = page.evaluate(() => new Promise((resolve) => document.addEventListener(
+      'securitypolicyviolation', (event) => resolve(event.violatedDirective), { once: true })));
+    await page.addScriptTag({ content: 'window.injected = true;' }).catch(() => {});
+    assert.match(await refused, /^script-src/);
+    assert.equal(await page.evaluate(() => window.injected), undefined);
+    await replace(page, 'txtHorizontal', '90');
+    assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
+    assert.deepEqual(said.filter((line) => !line.includes('Content Security Policy')), []);
     await context.close();
   });
 });
@@ -498,6 +570,49 @@ describe('the whole window or one column', () => {
     await context.close();
   });
 
+  // Each view's block holds its drawing where the window has it: the dish
+  // the design's margin from the block's left edge, just under its top, the
+  // side view's arm and LNB to its right.
+  it('draws each view in its block as the window does', async () => {
+    const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
+    const pixels = decodePng(await page.screenshot({ fullPage: true }));
+    for (const [block, width, dish] of [['#side-view', 376, [16, 7, 185, 320]],
+                                        ['#front-view', 445, [16, 7, 320, 320]]]) {
+      const box = await boxOf(page, block);
+      const scale = box.width / width;
+      const drawn = { left: Infinity, top: Infinity, right: -Infinity, bottom: -Infinity };
+      for (let y = Math.ceil(box.y); y < box.y + box.height; ++y) {
+        for (let x = Math.ceil(box.x); x < box.x + box.width; ++x) {
+          if (hex(pixels.pixel(x, y)) === 'FFFFFF') continue;
+          Object.assign(drawn, { left: Math.min(drawn.left, x), top: Math.min(drawn.top, y),
+                                 right: Math.max(drawn.right, x + 1),
+                                 bottom: Math.max(drawn.bottom, y + 1) });
+        }
+      }
+      const [left, top, across, down] = dish.map((pixels) => pixels * scale);
+      const expected = { left: box.x + left, top: box.y + top, right: box.x + left + across,
+                         bottom: box.y + top + down };
+      for (const edge of Object.keys(expected))
+        assert.ok(Math.abs(drawn[edge] - expected[edge]) <= 2,
+                  `${block} ${edge}: drawn at ${drawn[edge]}, the block puts it at ` +
+                  `${expected[edge].toFixed(1)}`);
+    }
+    await context.close();
+  });
+
+  it('gives the result\'s menu a button a finger can hit, and leaves no gap for no sheet',
+     async () => {
+       const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
+       const button = await boxOf(page, '#menu-button');
+       assert.ok(button.width >= 44 && button.height >= 44, JSON.stringify(button));
+       const gapAfterResult = async () => (await boxOf(page, '#units')).y -
+         (await boxOf(page, '#result')).y - (await boxOf(page, '#result')).height;
+       assert.ok(await gapAfterResult() > 60, 'the sheet stands between');
+       await replace(page, 'txtProfundidad', '0');
+       assert.equal(await gapAfterResult(), 15);
+       await context.close();
+     });
+
   it('keeps the result\'s menu button whole beside the result', async () => {
     const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
     const button = await boxOf(page, '.menu-button');
@@ -510,6 +625,60 @@ describe('the whole window or one column', () => {
 });
 
 describe('a phone held upright, 360 × 740', () => {
+  // The address bar hiding, a rotation, a zoom and both switches between the
+  // column and the whole window, each while a figure is being typed: nothing
+  // in the document is built, moved or replaced, and the field keeps the
+  // focus, its text, its selection and what undo takes back.
+  it('keeps the field being typed into through every change of the screen', async () => {
+    const context = await browser.newContext({ locale: 'es-ES', viewport: { width: 360,
+                                               height: 740 }, deviceScaleFactor: 3,
+                                               isMobile: true, hasTouch: true });
+    const page = await context.newPage();
+    await page.goto(site.url);
+    await live(page);
+    const session = await context.newCDPSession(page);
+    await page.locator('#txtVertical').tap();
+    await page.$eval('#txtVertical', (input) => input.setSelectionRange(2, 2));
+    await page.keyboard.type('7');
+    let typed = '807';
+    const changes = [
+      ['the address bar hides', () => page.setViewportSize({ width: 360, height: 680 })],
+      ['a rotation', () => page.setViewportSize({ width: 740, height: 360 })],
+      ['upright again', () => page.setViewportSize({ width: 360, height: 740 })],
+      ['to the whole window', () => page.setViewportSize({ width: 1280, height: 800 })],
+      ['to the column', () => page.setViewportSize({ width: 360, height: 740 })],
+      ['a zoom', () => session.send('Emulation.setDeviceMetricsOverride', {
+        width: 360, height: 740, deviceScaleFactor: 4.5, mobile: true })],
+    ];
+    for (const [what, change] of changes) {
+      await page.evaluate(() => {
+        window.changed = [];
+        window.watching = new MutationObserver((records) => window.changed.push(
+          ...records.map((record) => `${record.type} ${record.target.id || record.target.nodeName}`)));
+        window.watching.observe(document.documentElement, { childList: true, subtree: true });
+      });
+      await page.$eval('#txtVertical', (input) => input.setSelectionRange(1, 2));
+      await change();
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(
+        () => requestAnimationFrame(done))));
+      const state = await page.evaluate(() => {
+        window.watching.disconnect();
+        const input = document.getElementById('txtVertical');
+        return { changed: window.changed, focus: document.activeElement.id, text: input.value,
+                 selection: [input.selectionStart, input.selectionEnd] };
+      });
+      assert.deepEqual(state, { changed: [], focus: 'txtVertical', text: typed,
+                                selection: [1, 2] }, what);
+      await page.$eval('#txtVertical', (input) => input.setSelectionRange(input.value.length,
+                                                                           input.value.length));
+      await page.keyboard.type('5');
+      typed += '5';
+    }
+    await page.evaluate(() => document.execCommand('undo'));
+    assert.equal(await page.inputValue('#txtVertical'), typed.slice(0, -1));
+    await context.close();
+  });
+
   it('scrolls only down; every control shows, the drawings within the width', async () => {
     const { context, page } = await open(browser, site.url, { width: 360, height: 740 });
     const layout = await page.evaluate(() => {
@@ -541,7 +710,7 @@ describe('screen readers and the rest of accessibility', () => {
   for (const [what, width, height] of [['wide', 1024, 768], ['narrow', 360, 740]]) {
     it(`gives axe-core nothing to report, ${what}`, async () => {
       const { context, page } = await open(browser, site.url, { width, height });
-      await page.addScriptTag({ content: AXE });
+      await page.evaluate(AXE);  // as a tool does: the page's own policy lets no script in
       const { violations } = await page.evaluate(() => window.axe.run());
       assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`),
                        []);

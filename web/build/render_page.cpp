@@ -1,0 +1,535 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Draws the page's window as it first shows, when the page is built: the
+// core loads the example figures, once with "." and once with "," as the
+// decimal separator, measuring texts in the page's own fonts, and its view
+// becomes the markup of index.html and the rules of style.css. Both
+// arrangements are of these same elements: the whole window where the screen
+// has room for it, one column of the design's blocks where not, chosen by
+// the stylesheet alone. The page's script (web/page.js) later takes over
+// these elements and paints every view on them.
+//
+//     render_page TEMPLATE STYLE METRICS OUT_DIR
+//
+// TEMPLATE is index.html with %TITLE%, %WINDOW% and the words said where the
+// core cannot start (%NO_WEBASSEMBLY%, %FILES_MISSING%) to fill; STYLE the
+// page's own stylesheet, to which the window's rules are added; METRICS the
+// fonts' advance widths (web/build/font_metrics.py).
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "design/presenter.hpp"
+#include "design/texts.hpp"
+#include "design/web_layout.hpp"
+#include "logic/picture_clipping.hpp"
+#include "web/view_json.hpp"
+
+namespace {
+
+using lnb::design::Id;
+namespace design = lnb::design;
+namespace web = lnb::design::web;
+
+constexpr double kTwipsPerPixel = 15;  // as web/units.js: 96 DPI
+constexpr const char* kFontFamily = "\"LNB Sans\"";
+
+[[noreturn]] void fail(const std::string& why) {
+    std::fprintf(stderr, "render_page: %s\n", why.c_str());
+    std::exit(1);
+}
+
+// ---- the fonts' widths, as the browser draws them
+
+enum class Face { Regular, Bold, BoldItalic };
+
+struct FaceMetrics {
+    double unitsPerEm = 2048;
+    std::map<char32_t, double> advances;
+};
+
+class FontMetrics : public lnb::TextMeasure {
+  public:
+    explicit FontMetrics(std::istream& table) {
+        std::string face, code;
+        double value = 0;
+        while (table >> face >> code >> value) {
+            FaceMetrics& metrics = faces_[face == "Regular" ? 0 : face == "Bold" ? 1 : 2];
+            if (code == "em")
+                metrics.unitsPerEm = value;
+            else
+                metrics.advances[static_cast<char32_t>(std::stoul(code))] = value;
+        }
+    }
+
+    // Kerning aside: the fitting rule only needs to know what fits.
+    double widthInTwips(std::string_view text, const design::Font& font,
+                        double pointSize) const override {
+        const FaceMetrics& metrics = faces_[font.bold ? (font.italic ? 2 : 1) : 0];
+        double units = 0;
+        for (const char32_t c : decode(text)) {
+            const auto found = metrics.advances.find(c);
+            units += found != metrics.advances.end() ? found->second : metrics.unitsPerEm / 2;
+        }
+        return units / metrics.unitsPerEm * pointSize * 96 / 72 * kTwipsPerPixel;
+    }
+
+  private:
+    static std::u32string decode(std::string_view utf8) {
+        std::u32string out;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto byte = static_cast<unsigned char>(utf8[i]);
+            const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+            char32_t c = length == 1 ? byte : byte & (0x7F >> length);
+            for (int k = 1; k < length && i + k < utf8.size(); ++k)
+                c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            out += c;
+            i += length;
+        }
+        return out;
+    }
+
+    std::array<FaceMetrics, 3> faces_;
+};
+
+// ---- numbers and words as the page writes them (web/units.js)
+
+std::string pixels(double twips) {
+    return fmt::format("{}px", twips / kTwipsPerPixel);
+}
+
+std::string colour(design::Rgb rgb) {
+    return fmt::format("#{:06x}", rgb);
+}
+
+std::string font(const design::Font& design, double points) {
+    return fmt::format("{}{}{}px {}", design.italic ? "italic " : "", design.bold ? "bold " : "",
+                       points * 96 / 72, kFontFamily);
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// ---- the window's markup
+
+// The two views of the example, one for each separator: where their words
+// differ, both are written, and the stylesheet shows the one of the
+// browser's separator (web/locale.js names it).
+struct Views {
+    const lnb::View& point;
+    const lnb::View& comma;
+
+    std::string words(Id id) const { return wordsOf(point[id].text, comma[id].text); }
+    std::string description(Id id) const {
+        return wordsOf(point[id].description, comma[id].description);
+    }
+    static std::string wordsOf(const std::string& point, const std::string& comma) {
+        if (point == comma)
+            return escaped(point);
+        return "<span class=\"point\">" + escaped(point) + "</span><span class=\"comma\">" +
+               escaped(comma) + "</span>";
+    }
+};
+
+std::string name(Id id) {
+    return std::string(design::control(id).name);
+}
+
+bool namesAnInput(Id label) {
+    for (const design::Control& control : design::kControls) {
+        if (design::isInput(control.id) && design::captionNaming(control.id) == label)
+            return true;
+    }
+    return false;
+}
+
+class Markup {
+  public:
+    explicit Markup(const Views& views) : views_(views) {}
+
+    void block(const web::Block& block) {
+        out_ << "<div class=\"block\" id=\"" << block.name << "\">\n";
+        for (const Id id : block.controls) control(id);
+        if (!block.pictures.empty())
+            pictures(block);
+        out_ << "</div>\n";
+    }
+
+    void control(Id id) {
+        const design::Control& control = design::control(id);
+        const lnb::ShownControl& shown = views_.point[id];
+        std::string attributes = " id=\"" + name(id) + "\"";
+        if (const auto naming = design::captionNaming(id);
+            naming &&
+            !(design::isInput(id) && design::control(*naming).kind == design::Kind::Label))
+            attributes += " aria-labelledby=\"" + labelOf(*naming) + "\"";
+        attributes += " aria-describedby=\"" + name(id) + "-description\"";
+        if (design::isDisabled(control))
+            attributes += " aria-disabled=\"true\"";
+        if (!shown.shown)
+            attributes += " hidden";
+        if (!shown.tooltip.empty())
+            attributes += " title=\"" + escaped(shown.tooltip) + "\"";
+        switch (control.kind) {
+            case design::Kind::Frame:
+                return frame(control, attributes);
+            case design::Kind::Label:
+                return label(control, attributes);
+            case design::Kind::OptionButton:
+                return option(control, attributes, shown.checked);
+            case design::Kind::TextField:
+                return field(control, attributes);
+        }
+    }
+
+    void menuButton() {
+        out_ << "<button id=\"menu-button\" class=\"menu-button\" type=\"button\" aria-label=\""
+             << escaped(lnb::texts::kResultMenu)
+             << "\" aria-haspopup=\"menu\" aria-expanded=\"false\">\u2026</button>\n";
+    }
+
+    void descriptions() {
+        for (const design::Control& control : design::kControls) {
+            out_ << "<span id=\"" << control.name << "-description\" class=\"description\">"
+                 << views_.description(control.id) << "</span>\n";
+        }
+    }
+
+    std::string text() const { return out_.str(); }
+
+  private:
+    static std::string labelOf(Id naming) {
+        return design::control(naming).kind == design::Kind::Frame ? name(naming) + "-caption"
+                                                                   : name(naming);
+    }
+
+    void frame(const design::Control& control, const std::string& attributes) {
+        out_ << "<fieldset class=\"frame\"" << attributes << "><legend id=\"" << control.name
+             << "-caption\" class=\"caption\">" << views_.words(control.id)
+             << "</legend><div class=\"edge\"></div>\n";
+        for (const design::Control& held : design::kControls) {
+            if (held.container == control.id)
+                this->control(held.id);
+        }
+        out_ << "</fieldset>\n";
+    }
+
+    void label(const design::Control& control, const std::string& attributes) {
+        const bool names = namesAnInput(control.id);
+        std::string classes = "label";
+        if (control.flags & design::kCentred)
+            classes += " centred";
+        if (control.flags & design::kSingleBorder)
+            classes += " sunken";
+        std::string forField;
+        for (const design::Control& field : design::kControls) {
+            if (names && design::isInput(field.id) && design::captionNaming(field.id) == control.id)
+                forField = " for=\"" + std::string(field.name) + "\"";
+        }
+        const char* tag = names ? "label" : "div";
+        out_ << "<" << tag << " class=\"" << classes << "\"" << forField << attributes << ">"
+             << views_.words(control.id) << "</" << tag << ">\n";
+    }
+
+    void option(const design::Control& control, const std::string& attributes, bool checked) {
+        out_ << "<label class=\"option\"" << attributes
+             << "><input type=\"radio\" class=\"circle\" name=\""
+             << design::control(control.container).name << "\" tabindex=\"-1\""
+             << (design::isDisabled(control) ? " disabled" : "") << (checked ? " checked" : "")
+             << "><span class=\"words\">" << views_.words(control.id) << "</span></label>\n";
+    }
+
+    void field(const design::Control& control, const std::string& attributes) {
+        const std::string& point = views_.point[control.id].text;
+        if (point != views_.comma[control.id].text)
+            fail(std::string(control.name) + " holds another text with \",\"");
+        out_ << "<input class=\"field" << (control.flags & design::kCentred ? " centred" : "")
+             << "\" type=\"text\" value=\"" << escaped(point)
+             << "\" autocomplete=\"off\" spellcheck=\"false\"";
+        if (design::isInput(control.id))
+            out_ << " inputmode=\"decimal\" maxlength=\"" << design::kLongestInput << "\"";
+        else
+            out_ << " readonly tabindex=\"-1\"";
+        out_ << attributes << ">\n";
+        if (control.flags & design::kOwnMenu)
+            menuButton();
+    }
+
+    void pictures(const web::Block& block) {
+        out_ << "<div class=\"pictures\" aria-hidden=\"true\">\n";
+        for (const lnb::ShownPicture& picture : views_.point.picturesBottomUp) {
+            if (std::find(block.pictures.begin(), block.pictures.end(), picture.id) ==
+                block.pictures.end())
+                continue;
+            out_ << "<img id=\"" << picture.name << "\" class=\"picture\" src=\"pictures/"
+                 << picture.name << ".svg\" alt=\"\"" << (drawn(picture.now) ? "" : " hidden")
+                 << "><canvas id=\"" << picture.name << "-magnified\" class=\"magnified\" hidden>"
+                 << "</canvas>\n";
+        }
+        out_ << "</div>\n";
+    }
+
+    static bool drawn(const lnb::Rect& rect) {
+        return lnb::clipping::wholeLength(rect.left, rect.width, 1) > 0 &&
+               lnb::clipping::wholeLength(rect.top, rect.height, 1) > 0;
+    }
+
+    const Views& views_;
+    std::ostringstream out_;
+};
+
+// The views as the page's script reads them, for it to take the window over
+// knowing what it shows. A "<" never closes the script element the JSON lies
+// in: it is written as the escape JSON has for it.
+std::string firstViews(const Views& views) {
+    std::string json = "{\".\":" + lnb::web::viewJson(views.point) +
+                       ",\",\":" + lnb::web::viewJson(views.comma) + "}";
+    for (std::size_t at = json.find('<'); at != std::string::npos; at = json.find('<', at))
+        json.replace(at, 1, "\\u003c");
+    return "<script type=\"application/json\" id=\"first-views\">" + json + "</script>\n";
+}
+
+std::string windowMarkup(const Views& views) {
+    Markup markup(views);
+    std::string out = "<div id=\"" + std::string(design::kFrmMain.name) + "\" class=\"window\">\n";
+    for (const web::Block& block : web::kColumn) markup.block(block);
+    // The controls of no block never show (the work fields).
+    for (const design::Control& control : design::kControls) {
+        if (control.container == Id::frmMain && (control.flags & design::kHidden))
+            markup.control(control.id);
+    }
+    markup.descriptions();
+    return out + markup.text() + "</div>\n" + firstViews(views);
+}
+
+// ---- the window's rules
+
+class Rules {
+  public:
+    void rule(const std::string& selector, const std::string& declarations) {
+        out_ << selector << " { " << declarations << " }\n";
+    }
+    std::string text() const { return out_.str(); }
+
+  private:
+    std::ostringstream out_;
+};
+
+std::string place(int left, int top, int width, int height) {
+    return "left: " + pixels(left) + "; top: " + pixels(top) + "; width: " + pixels(width) +
+           "; height: " + pixels(height) + ";";
+}
+
+const web::Block* blockHolding(Id id) {
+    for (const web::Block& block : web::kColumn) {
+        if (std::find(block.controls.begin(), block.controls.end(), id) != block.controls.end())
+            return &block;
+    }
+    return nullptr;
+}
+
+// Where a control stands in its container: a frame, a block, or the window.
+std::string placeOf(const design::Control& control, web::Arrangement arrangement) {
+    if (control.container != Id::frmMain)
+        return place(control.left, control.top, control.width, control.height);
+    const web::Block* block = blockHolding(control.id);
+    const web::Area area = block ? web::areaOf(*block, arrangement) : web::Area{0, 0, 0, 0};
+    return place(control.left - area.left, control.top - area.top, control.width, control.height);
+}
+
+// What the view decides of a control, as the page's script writes it.
+std::string looks(const design::Control& control, const lnb::ShownControl& shown) {
+    std::string out =
+        " font: " + font(control.font, shown.pointSize) + "; color: " + colour(shown.fore) + ";";
+    if (!(control.flags & design::kTransparent))
+        out += " background-color: " + colour(shown.back) + ";";
+    return out;
+}
+
+std::string percentOf(double part, double whole) {
+    return fmt::format("{}%", part / whole * 100);
+}
+
+void windowRules(Rules& rules, const lnb::View& view) {
+    rules.rule(":root", "--window: " + colour(view.window.back) + "; --text: " +
+                            colour(view.window.fore) + "; --shadow: " + colour(view.system.shadow) +
+                            "; --light: " + colour(view.system.light) +
+                            "; --highlight: " + colour(view.system.highlight) +
+                            "; --highlight-text: " + colour(view.system.highlightText) +
+                            "; --margin: " + pixels(web::margin()) + ";");
+    rules.rule(".window", "width: " + pixels(design::kFrmMain.clientWidth) +
+                              "; height: " + pixels(design::kFrmMain.clientHeight) + ";");
+    rules.rule(".frame > .caption", "left: " + pixels(design::kFrameCaptionIndent) +
+                                        "; padding: 0 " + pixels(design::kFrameCaptionPadding) +
+                                        ";");
+    rules.rule(".field", "padding-inline: calc(" + pixels(design::kTextFieldInset) + " - 2px);");
+    // Where the calculator cannot start, said as the window says a message.
+    rules.rule(".no-core", "color: " + colour(view[Id::lblAviso].fore) + ";");
+    // The window's own labels lie under the rest, the pictures under them.
+    int layer = static_cast<int>(view.picturesBottomUp.size());
+    for (auto label = design::kLabelsTopDown.rbegin(); label != design::kLabelsTopDown.rend();
+         ++label)
+        rules.rule("#" + name(*label), "z-index: " + std::to_string(++layer) + ";");
+    int picture = 0;
+    for (const lnb::ShownPicture& shown : view.picturesBottomUp) {
+        ++picture;
+        rules.rule("#" + std::string(shown.name) + ", #" + std::string(shown.name) + "-magnified",
+                   "z-index: " + std::to_string(picture) + ";");
+    }
+
+    for (const web::Block& block : web::kColumn) {
+        const web::Area area = web::areaOf(block, web::Arrangement::Window);
+        rules.rule("#" + std::string(block.name),
+                   place(area.left, area.top, area.width, area.height));
+        if (!block.pictures.empty())  // a magnified picture is drawn over the whole window
+            rules.rule("#" + std::string(block.name) + " .magnified",
+                       "left: " + percentOf(-area.left, area.width) +
+                           "; top: " + percentOf(-area.top, area.height) +
+                           "; width: " + percentOf(design::kFrmMain.clientWidth, area.width) +
+                           "; height: " + percentOf(design::kFrmMain.clientHeight, area.height) +
+                           ";");
+        for (const lnb::ShownPicture& shown : view.picturesBottomUp) {
+            if (std::find(block.pictures.begin(), block.pictures.end(), shown.id) ==
+                block.pictures.end())
+                continue;
+            rules.rule("#" + std::string(shown.name),
+                       "left: " + percentOf(shown.now.left - area.left, area.width) +
+                           "; top: " + percentOf(shown.now.top - area.top, area.height) +
+                           "; width: " + percentOf(shown.now.width, area.width) +
+                           "; height: " + percentOf(shown.now.height, area.height) + ";");
+        }
+    }
+    for (const design::Control& control : design::kControls) {
+        rules.rule("#" + name(control.id),
+                   placeOf(control, web::Arrangement::Window) + looks(control, view[control.id]));
+        if (control.kind == design::Kind::Frame)
+            rules.rule("#" + name(control.id) + "-caption",
+                       "background-color: " + colour(view[control.id].back) + ";");
+    }
+    const web::Area button = web::menuButton(web::Arrangement::Window);
+    const web::Area result = web::areaOf(*blockHolding(Id::txtDistancia), web::Arrangement::Window);
+    rules.rule("#menu-button", place(button.left - result.left, button.top - result.top,
+                                     button.width, button.height));
+}
+
+// Narrower than the whole window and its margins: one column of blocks, in
+// the order of the design's column, the blocks of drawings as wide as the
+// column lets them be, their pictures (placed in hundredths of their block)
+// drawn smaller with them.
+void columnRules(Rules& rules) {
+    Rules column;
+    column.rule(".window",
+                "width: auto; height: auto; display: flex; flex-direction: column; "
+                "align-items: flex-start; gap: " +
+                    pixels(web::gap()) + "; overflow: visible;");
+    column.rule(".block", "position: relative; flex: none; overflow: hidden;");
+
+    for (const web::Block& block : web::kColumn) {
+        const web::Area area = web::areaOf(block, web::Arrangement::Column);
+        if (!block.pictures.empty())
+            column.rule("#" + std::string(block.name) + " .magnified",
+                        "left: 0; top: 0; width: 100%; height: 100%;");
+        const std::string size =
+            web::scales(block)
+                ? "width: min(" + pixels(area.width) +
+                      ", 100%); height: auto; "
+                      "aspect-ratio: " +
+                      std::to_string(area.width) + " / " + std::to_string(area.height) + ";"
+                : "width: " + pixels(area.width) + "; height: " + pixels(area.height) + ";";
+        column.rule("#" + std::string(block.name), "left: auto; top: auto; " + size);
+        for (const Id id : block.controls) {
+            const std::string window = placeOf(design::control(id), web::Arrangement::Window);
+            const std::string inColumn = placeOf(design::control(id), web::Arrangement::Column);
+            if (inColumn != window)
+                column.rule("#" + name(id), inColumn);
+        }
+    }
+    const web::Area button = web::menuButton(web::Arrangement::Column);
+    const web::Area result = web::areaOf(*blockHolding(Id::txtDistancia), web::Arrangement::Column);
+    column.rule("#menu-button", place(button.left - result.left, button.top - result.top,
+                                      button.width, button.height));
+    // Up to a fiftieth of a pixel short of the whole window: zoomed pages
+    // have widths between whole pixels.
+    rules.rule(
+        fmt::format("@media (max-width: {}px)", web::wholeWindowWidth() / kTwipsPerPixel - 0.02),
+        column.text());
+}
+
+// ---- files
+
+std::string read(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        fail(std::string("cannot read ") + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out)
+        fail("cannot write " + path);
+}
+
+std::string filled(std::string text, std::string_view mark, const std::string& with) {
+    for (std::size_t at = text.find(mark); at != std::string::npos;
+         at = text.find(mark, at + with.size()))
+        text.replace(at, mark.size(), with);
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 5) {
+        std::fputs("usage: render_page TEMPLATE STYLE METRICS OUT_DIR\n", stderr);
+        return 2;
+    }
+    std::istringstream metrics(read(argv[3]));
+    const FontMetrics measure(metrics);
+    lnb::Presenter point(".", measure);
+    lnb::Presenter comma(",", measure);
+    const Views views{point.load(), comma.load()};
+    std::string page = filled(read(argv[1]), "%TITLE%", escaped(views.point.window.text));
+    page = filled(page, "%WINDOW%", windowMarkup(views));
+    page = filled(page, "%NO_WEBASSEMBLY%", escaped(lnb::texts::kNoWebAssembly));
+    page = filled(page, "%FILES_MISSING%", escaped(lnb::texts::kPageFilesMissing));
+    Rules rules;
+    windowRules(rules, views.point);
+    columnRules(rules);
+    const std::string out = argv[4];
+    write(out + "/index.html", page);
+    write(
+        out + "/style.css",
+        read(argv[2]) + "\n/* The window, drawn by web/build/render_page.cpp */\n" + rules.text());
+    return 0;
+}

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page calls it: core.wasm's functions (web/page_core.cpp),
+// texts passed as UTF-8 in its memory, answers read back as the JSON of
+// web/contract.json and parsed at once.
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+// Why the core could not start, for the page to say.
+export class CoreMissing extends Error {
+  constructor(reason) {
+    super(reason);
+    this.reason = reason;  // 'webassembly' or 'files'
+  }
+}
+
+async function instantiate(imports, source) {
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
+    throw new CoreMissing('webassembly');
+  let response;
+  try {
+    response = await source();
+  } catch {
+    throw new CoreMissing('files');
+  }
+  if (!response.ok) throw new CoreMissing('files');
+  try {
+    return (await WebAssembly.instantiateStreaming(response.clone(), imports)).instance;
+  } catch {
+    // A host that serves it under another type: compiled from its bytes.
+    try {
+      return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
+    } catch {
+      throw new CoreMissing('files');
+    }
+  }
+}
+
+export class Core {
+  // `measure(text, bold, italic, points)` gives a text's width in twips;
+  // `source()` the response that brings core.wasm.
+  static async start(separator, measure, source = () => fetch('core.wasm')) {
+    const core = new Core();
+    core.exports = (await instantiate({
+      page: {
+        measureText: (text, length, bold, italic, points) =>
+          measure(core.read(text, length), bold !== 0, italic !== 0, points),
+      },
+      env: { emscripten_notify_memory_growth: () => {} },
+      wasi_snapshot_preview1: {
+        proc_exit: (status) => { throw new Error(`the core ended (${status})`); },
+      },
+    }, source)).exports;
+    core.exports._initialize();
+    core.call('start', separator);
+    return core;
+  }
+
+  bytes() {
+    return new Uint8Array(this.exports.memory.buffer);
+  }
+
+  read(at, length) {
+    return decoder.decode(this.bytes().subarray(at, at + length));
+  }
+
+  // What a function answered: the JSON text it left at `at`, up to its end.
+  answer(at) {
+    const bytes = this.bytes();
+    const end = bytes.indexOf(0, at);
+    return JSON.parse(decoder.decode(bytes.subarray(at, end)));
+  }
+
+  // Calls a function of the core, each text argument passed as its place in
+  // the core's memory and its length in bytes.
+  call(name, ...args) {
+    const passed = [];
+    const held = [];
+    for (const arg of args) {
+      if (typeof arg !== 'string') {
+        passed.push(arg);
+        continue;
+      }
+      const utf8 = encoder.encode(arg);
+      const at = this.exports.malloc(utf8.length + 1);
+      this.bytes().set(utf8, at);
+      held.push(at);
+      passed.push(at, utf8.length);
+    }
+    try {
+      return this.exports[name](...passed);
+    } finally {
+      for (const at of held) this.exports.free(at);
+    }
+  }
+
+  design() { return this.answer(this.call('design')); }
+  load() { return this.answer(this.call('load')); }
+  type(input, text) { return this.answer(this.call('type', input, text)); }
+  enter(input, caret, byClick) { return this.answer(this.call('enter', input, caret, byClick ? 1 : 0)); }
+  paste(input, start, length, text) {
+    return this.answer(this.call('paste', input, start, length, text));
+  }
+  keypadDecimal(input, start, length) {
+    return this.answer(this.call('keypadDecimal', input, start, length));
+  }
+
+  // Where a stretched picture meets the visible part along one axis: four
+  // numbers a span (source start and length, target start and length).
+  spans(targetStart, targetLength, sourceSize, visibleStart, visibleEnd) {
+    const at = this.call('spans', targetStart, targetLength, sourceSize, visibleStart, visibleEnd);
+    const words = new Int32Array(this.exports.memory.buffer, at, 1);
+    return [...new Int32Array(this.exports.memory.buffer, at + 4, words[0] * 4)];
+  }
+
+  wholeLength(targetStart, targetLength, cap) {
+    return this.exports.wholeLength(targetStart, targetLength, cap);
+  }
+}

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page's script calls it: plain functions of WebAssembly,
+// whose answers are JSON texts (one crossing each, parsed at once) with the
+// objects and fields web/contract.json names, and nothing else. Texts cross
+// as UTF-8 in the module's memory; an answer stays valid until the next
+// call. No exception crosses: the core throws none and is built without
+// them.
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design/presenter.hpp"
+#include "design/web_layout.hpp"
+#include "logic/picture_clipping.hpp"
+#include "web/json.hpp"
+#include "web/view_json.hpp"
+
+// Text widths as the page draws them, in twips: asked of the page's script.
+extern "C" __attribute__((import_module("page"), import_name("measureText"))) double
+pageMeasureText(const char* text, std::size_t length, int bold, int italic, double points);
+
+namespace {
+
+using lnb::web::Json;
+namespace design = lnb::design;
+
+class PageMeasure : public lnb::TextMeasure {
+  public:
+    double widthInTwips(std::string_view text, const design::Font& font,
+                        double pointSize) const override {
+        return pageMeasureText(text.data(), text.size(), font.bold, font.italic, pointSize);
+    }
+};
+
+constexpr const char* kKinds[] = {"frame", "label", "textField", "option"};
+
+void writeArea(Json& json, std::string_view name, const design::web::Area& area) {
+    json.key(name)
+        .beginObject()
+        .field("left", area.left)
+        .field("top", area.top)
+        .field("width", area.width)
+        .field("height", area.height)
+        .endObject();
+}
+
+void writeControl(Json& json, const design::Control& control) {
+    json.beginObject()
+        .field("name", control.name)
+        .field("kind", kKinds[static_cast<int>(control.kind)])
+        .key("input");
+    if (const auto input = design::inputOf(control.id))
+        json.value(static_cast<int>(*input));
+    else
+        json.null();
+    json.field("bold", control.font.bold)
+        .field("italic", control.font.italic)
+        .field("transparent", (control.flags & design::kTransparent) != 0)
+        .field("ownMenu", (control.flags & design::kOwnMenu) != 0)
+        .endObject();
+}
+
+template <typename Id>
+void writeIds(Json& json, std::string_view name, std::span<const Id> ids) {
+    json.key(name).beginArray();
+    for (const Id id : ids) json.value(static_cast<int>(id));
+    json.endArray();
+}
+
+std::string designJson() {
+    Json json;
+    json.beginObject().key("controls").beginArray();
+    for (const design::Control& control : design::kControls) writeControl(json, control);
+    json.endArray().key("blocks").beginArray();
+    for (const design::web::Block& block : design::web::kColumn) {
+        json.beginObject().field("name", block.name);
+        writeIds(json, "controls", block.controls);
+        writeIds(json, "pictures", block.pictures);
+        writeArea(json, "area", design::web::areaOf(block, design::web::Arrangement::Window));
+        json.endObject();
+    }
+    return json.endArray().endObject().text();
+}
+
+std::string insertionJson(const lnb::Insertion& insertion) {
+    return Json()
+        .beginObject()
+        .field("start", insertion.start)
+        .field("length", insertion.length)
+        .field("text", insertion.text)
+        .field("caret", insertion.caret)
+        .endObject()
+        .text();
+}
+
+PageMeasure measure;
+std::unique_ptr<lnb::Presenter> presenter;
+std::string answer;      // the last answer, read by the script before the next call
+std::vector<int> spans;  // the same, for the clipping
+
+const char* answerWith(std::string text) {
+    answer = std::move(text);
+    return answer.c_str();
+}
+
+lnb::Input inputOf(int index) {
+    return static_cast<lnb::Input>(index);
+}
+
+}  // namespace
+
+extern "C" {
+
+// The page's window, figures read and written with `separator`.
+__attribute__((export_name("start"))) void start(const char* separator, std::size_t length) {
+    presenter = std::make_unique<lnb::Presenter>(std::string(separator, length), measure);
+}
+
+__attribute__((export_name("design"))) const char* designAnswer() {
+    return answerWith(designJson());
+}
+
+__attribute__((export_name("load"))) const char* load() {
+    return answerWith(lnb::web::viewJson(presenter->load()));
+}
+
+__attribute__((export_name("type"))) const char* type(int input, const char* text,
+                                                      std::size_t length) {
+    return answerWith(
+        lnb::web::viewJson(presenter->type(inputOf(input), std::string_view(text, length))));
+}
+
+__attribute__((export_name("enter"))) const char* enter(int input, int caret, int byClick) {
+    const auto entry = byClick ? lnb::Entry::Click : lnb::Entry::Keyboard;
+    return answerWith(lnb::web::viewJson(presenter->enter(inputOf(input), caret, entry)));
+}
+
+__attribute__((export_name("paste"))) const char* paste(int input, int start, int length,
+                                                        const char* text, std::size_t textLength) {
+    return answerWith(insertionJson(
+        presenter->paste(inputOf(input), start, length, std::string_view(text, textLength))));
+}
+
+__attribute__((export_name("keypadDecimal"))) const char* keypadDecimal(int input, int start,
+                                                                        int length) {
+    return answerWith(insertionJson(presenter->keypadDecimal(inputOf(input), start, length)));
+}
+
+// Where a stretched picture meets the visible part, along one axis (device
+// pixels): how many spans, then four numbers a span (source start and
+// length, target start and length).
+__attribute__((export_name("spans"))) const int* visibleSpans(double targetStart,
+                                                              double targetLength, int sourceSize,
+                                                              int visibleStart, int visibleEnd) {
+    spans.assign(1, 0);
+    for (const auto& span : lnb::clipping::visibleSpans(targetStart, targetLength, sourceSize,
+                                                        visibleStart, visibleEnd)) {
+        spans.insert(spans.end(),
+                     {span.sourceStart, span.sourceLength, span.targetStart, span.targetLength});
+        ++spans.front();
+    }
+    return spans.data();
+}
+
+__attribute__((export_name("wholeLength"))) int wholeLength(double targetStart, double targetLength,
+                                                            int cap) {
+    return lnb::clipping::wholeLength(targetStart, targetLength, cap);
+}
+
+}  // extern "C"
