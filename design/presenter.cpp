@@ -23,6 +23,10 @@ double roomFor(const design::Control& control) {
            (control.kind == design::Kind::TextField ? 2 * design::kTextFieldInset : 0);
 }
 
+std::optional<DishSheet> sheetOf(const FrmMainLogic& logic) {
+    return logic.sheet() ? std::optional(logic.sheet()->sheet) : std::nullopt;
+}
+
 double designedPointSize(const design::Control& control) {
     return control.font.pointSize > 0 ? control.font.pointSize : design::kFrmMain.font.pointSize;
 }
@@ -161,10 +165,10 @@ void Presenter::show(std::optional<Selection> selection) {
     Said said{texts::statusLine(status, separator), std::nullopt,
               texts::copiedSheet(
                   {state.txtVertical.Text, state.txtHorizontal.Text, state.txtProfundidad.Text},
-                  state.txtDistancia.Text, status.sheet, separator),
+                  state.txtDistancia.Text, sheetOf(logic_), separator),
               status.resultIsCurrent()};
-    if (status.sheet)
-        said.sheet = texts::sheetText(*status.sheet, separator);
+    if (logic_.sheet())
+        said.sheet = texts::sheetText(logic_.sheet()->sheet, separator);
     const design::SystemColours& system = highContrast_ ? *highContrast_ : design::kClassicColours;
     const Palette palette(system, highContrast_.has_value());
     view_.system = system;
@@ -228,11 +232,13 @@ void Presenter::describe(ShownControl& shown, const design::Control& control,
     const CopyEntry copySheet{std::string(texts::kCopySheet), said.copied, said.current};
     shown.menu.clear();
     shown.description.clear();
+    if (!design::isDescribed(control))
+        return;
     if (design::isInput(control.id)) {
         shown.description = texts::unitDescription(state.Option1.Value);
         shown.menu = {{std::string(texts::kCopyResult), state.txtDistancia.Text, said.current},
                       copySheet};
-    } else if (control.id == Id::txtDistancia) {
+    } else {
         shown.description = said.line;
         shown.menu = {{std::string(texts::kCopy), state.txtDistancia.Text, said.current},
                       copySheet};

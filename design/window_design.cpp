@@ -113,6 +113,10 @@ const Control& captionOf(Input input) {
     return control(Id::Frame2);
 }
 
+bool isDescribed(const Control& control) {
+    return isInput(control.id) || (control.flags & kOwnMenu);
+}
+
 std::optional<Id> captionNaming(Id field) {
     if (field == Id::txtDistancia)
         return Id::Label3;

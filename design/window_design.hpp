@@ -223,4 +223,9 @@ const Control& captionOf(Input input);
 // inputs' captions, and the result's heading ("Distancia aplicable").
 std::optional<Id> captionNaming(Id field);
 
+// Whether screen readers hear a control described besides its name: the
+// figures (their unit), and the control with a menu of its own (the line
+// under it).
+bool isDescribed(const Control& control);
+
 }  // namespace lnb::design

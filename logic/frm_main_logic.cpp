@@ -56,9 +56,9 @@ void FrmMainLogic::run(Handler handler) {
     const HandlerOutcome outcome{failure_ ? std::optional(failure_->kind) : std::nullopt,
                                  failure_ && failure_->field == FailedField::txtDistancia,
                                  resultWritten_};
-    status_ = evaluateStatus(
-        {state_.txtVertical.Text, state_.txtHorizontal.Text, state_.txtProfundidad.Text},
-        separator_, outcome);
+    evaluation_ =
+        evaluate({state_.txtVertical.Text, state_.txtHorizontal.Text, state_.txtProfundidad.Text},
+                 separator_, outcome);
 }
 
 bool FrmMainLogic::loadSteps() {

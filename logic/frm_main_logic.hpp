@@ -30,7 +30,10 @@ class FrmMainLogic {
     void enter(Input input, int caret);
 
     const WindowState& state() const { return state_; }
-    const Status& status() const { return status_; }
+    const Status& status() const { return evaluation_.status; }
+    // The result while it follows the figures, and the dish sheet they give.
+    const std::optional<Result>& result() const { return evaluation_.result; }
+    const std::optional<Sheet>& sheet() const { return evaluation_.sheet; }
     // The failure that stopped the last Change handler (or Load), if any.
     const Outcome& failure() const { return failure_; }
 
@@ -57,7 +60,7 @@ class FrmMainLogic {
 
     WindowState state_;
     std::string separator_;
-    Status status_;
+    Evaluation evaluation_;
     Outcome failure_;
     std::optional<double> resultWritten_;  // the result as read back, once written
 };

@@ -43,22 +43,15 @@ std::optional<Status> unreadableField(const std::array<std::string_view, 3>& tex
     if (const auto field = readings.first(TextKind::NotANumber)) {
         const auto text = texts[static_cast<std::size_t>(*field)];
         return Status{StatusKind::NotANumber, field,
-                      numeric_text::hasOtherSeparator(text, separator), std::nullopt};
+                      numeric_text::hasOtherSeparator(text, separator)};
     }
     if (const auto field = readings.first(TextKind::OutOfRange))
-        return Status{StatusKind::OutOfRange, field, false, std::nullopt};
+        return Status{StatusKind::OutOfRange, field, false};
     return std::nullopt;
 }
 
-}  // namespace
-
-Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_view separator,
-                      const HandlerOutcome& outcome) {
-    Readings readings;
-    for (const Input input : kInputs) {
-        const auto index = static_cast<std::size_t>(input);
-        readings.fields[index] = numeric_text::classify(texts[index], separator);
-    }
+Status statusOf(const std::array<std::string_view, 3>& texts, std::string_view separator,
+                const HandlerOutcome& outcome, const Readings& readings) {
     if (auto unreadable = unreadableField(texts, separator, readings))
         return *unreadable;
     if (outcome.failure && !outcome.result) {
@@ -76,11 +69,31 @@ Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_
         return only(StatusKind::NotPositive);
     if (outcome.failure)
         return only(StatusKind::DrawingTooLarge);
-    Status current = only(StatusKind::Current);
-    current.sheet =
-        dishSheet(readings.of(Input::Vertical).value, readings.of(Input::Horizontal).value,
-                  readings.of(Input::Depth).value, *outcome.result);
-    return current;
+    return only(StatusKind::Current);
+}
+
+}  // namespace
+
+Evaluation evaluate(const std::array<std::string_view, 3>& texts, std::string_view separator,
+                    const HandlerOutcome& outcome) {
+    Readings readings;
+    for (const Input input : kInputs) {
+        const auto index = static_cast<std::size_t>(input);
+        readings.fields[index] = numeric_text::classify(texts[index], separator);
+    }
+    Evaluation evaluation{statusOf(texts, separator, outcome, readings), std::nullopt,
+                          std::nullopt};
+    if (!evaluation.status.resultIsCurrent())
+        return evaluation;
+    const Figures figures{readings.of(Input::Vertical).value, readings.of(Input::Horizontal).value,
+                          readings.of(Input::Depth).value};
+    evaluation.result = Result{*outcome.result, figures};
+    if (evaluation.status.kind != StatusKind::Current)
+        return evaluation;
+    if (const auto sheet =
+            dishSheet(figures.vertical, figures.horizontal, figures.depth, *outcome.result))
+        evaluation.sheet = Sheet{*sheet, figures};
+    return evaluation;
 }
 
 }  // namespace lnb

@@ -30,7 +30,6 @@ struct Status {
     std::optional<Input> field;  // NotANumber and OutOfRange: the field concerned
     // NotANumber: "." typed where the locale has ",", or the reverse.
     bool otherSeparatorTyped = false;
-    std::optional<DishSheet> sheet;  // Current: what installers put on the tape
 
     // The result shown is the one the figures give: the window shows it as current.
     bool resultIsCurrent() const {
@@ -47,8 +46,38 @@ struct HandlerOutcome {
     std::optional<double> result;
 };
 
-// The status after a handler, from the three input texts (in kInputs order).
-Status evaluateStatus(const std::array<std::string_view, 3>& texts, std::string_view separator,
-                      const HandlerOutcome& outcome);
+// The three figures as the window reads them (locale-aware).
+struct Figures {
+    double vertical, horizontal, depth;
+    bool operator==(const Figures&) const = default;
+};
+
+// A result that follows the figures: the distance from the dish's centre to
+// the LNB, as the result field shows it.
+struct Result {
+    double focal;
+    Figures figures;
+    bool operator==(const Result&) const = default;
+};
+
+// What installers put on the tape, of a current result's figures.
+struct Sheet {
+    DishSheet sheet;
+    Figures figures;
+    bool operator==(const Sheet&) const = default;
+};
+
+// What a handler leaves, each output its own value: why the result follows
+// the figures or not, the result while it does, and the dish sheet where the
+// figures describe a real dish.
+struct Evaluation {
+    Status status;
+    std::optional<Result> result;
+    std::optional<Sheet> sheet;
+};
+
+// The outputs after a handler, from the three input texts (in kInputs order).
+Evaluation evaluate(const std::array<std::string_view, 3>& texts, std::string_view separator,
+                    const HandlerOutcome& outcome);
 
 }  // namespace lnb
