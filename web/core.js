@@ -39,7 +39,7 @@ async function instantiate(imports, source) {
 export class Core {
   // `measure(text, bold, italic, points)` gives a text's width in twips;
   // `source()` the response that brings core.wasm.
-  static async start(separator, measure, source = () => fetch('core.wasm')) {
+  static async start(measure, source = () => fetch('core.wasm')) {
     const core = new Core();
     core.exports = (await instantiate({
       page: {
@@ -52,7 +52,6 @@ export class Core {
       },
     }, source)).exports;
     core.exports._initialize();
-    core.call('start', separator);
     return core;
   }
 
@@ -94,8 +93,8 @@ export class Core {
     }
   }
 
-  design() { return this.answer(this.call('design')); }
-  load() { return this.answer(this.call('load')); }
+  // The window loaded, figures read and written with `separator`.
+  load(separator) { return this.answer(this.call('load', separator)); }
   type(input, text) { return this.answer(this.call('type', input, text)); }
   enter(input, caret, byClick) { return this.answer(this.call('enter', input, caret, byClick ? 1 : 0)); }
   paste(input, start, length, text) {

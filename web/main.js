@@ -2,7 +2,7 @@
 // The page's entry. The window is on the screen already, as index.html draws
 // it; this starts the core, then the page takes the window over and it lives.
 // Each step is marked for whoever profiles the start-up (bench/web.mjs;
-// locale.js marks the first frame): "page-ready" when the live window shows.
+// startup.js marks the first frame): "page-ready" when the live window shows.
 import { Core, CoreMissing } from './core.js';
 import { Page } from './page.js';
 import { toFont, toTwips } from './units.js';
@@ -11,7 +11,8 @@ import { toFont, toTwips } from './units.js';
 function measurer() {
   const context = document.createElement('canvas').getContext('2d');
   return (text, bold, italic, points) => {
-    context.font = toFont(bold, italic, points);
+    const font = toFont(bold, italic, points);
+    if (context.font !== font) context.font = font;
     return toTwips(context.measureText(text).width);
   };
 }
@@ -23,23 +24,36 @@ function sayWhy(reason) {
   line.hidden = false;
 }
 
+// The module runs as soon as it is here, while the window may still be being
+// parsed: the core starts meanwhile.
+const windowParsed = new Promise((parsed) => {
+  if (document.readyState !== 'loading') parsed();
+  else document.addEventListener('readystatechange', parsed, { once: true });
+});
+
 async function start() {
   performance.mark('script-started');
+  const separator = document.documentElement.dataset.decimalSeparator;
+  // Asked for by startup.js where the first frame came first.
+  const files = globalThis.coreFiles ??= { wasm: fetch('core.wasm'),
+                                           firstView: fetch('first-view.json') };
+  // What the window shows now, as the page was built, and the design's facts.
+  const first = files.firstView.then((response) => response.json());
   // The core measures texts in the design's fonts: they are loaded first.
   const fonts = Promise.all([...document.fonts].map((face) => face.load()));
   let core;
+  let shown;
   try {
-    core = await Core.start(document.documentElement.dataset.decimalSeparator, measurer());
+    [core, shown] = await Promise.all([Core.start(measurer(), () => files.wasm), first]);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;
   }
   performance.mark('core-ready');
   await fonts;
-  const page = new Page(core.design(), core);
-  // What the window shows now, as the page was built, in this separator.
-  const first = JSON.parse(document.getElementById('first-views').textContent);
-  page.start(first[document.documentElement.dataset.decimalSeparator]);
+  await windowParsed;
+  const page = new Page(shown.design, core);
+  page.start(separator, shown.views[separator]);
   performance.mark('view-shown');
   requestAnimationFrame(() => performance.mark('page-ready'));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

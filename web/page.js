@@ -11,6 +11,13 @@ import { Menu } from './menu.js';
 import { Pictures } from './pictures.js';
 import { toCss, toFont } from './units.js';
 
+// The colours the stylesheet takes from the view, by their variables' names.
+const coloursOf = (view) => ({
+  window: view.window.back, text: view.window.fore, shadow: view.system.shadow,
+  light: view.system.light, highlight: view.system.highlight,
+  'highlight-text': view.system.highlightText,
+});
+
 export class Page {
   constructor(design, core) {
     this.core = core;
@@ -53,9 +60,11 @@ export class Page {
   // figure unless the user is in a field already. `shown` is what the first
   // frame shows, where the page was built for this separator: only what
   // differs from it is painted.
-  start(shown = null) {
+  start(separator, shown = null) {
     this.shown = shown;
-    let view = this.core.load();
+    this.colours = shown && coloursOf(shown);
+    this.pictures.shown = shown?.pictures ?? [];
+    let view = this.core.load(separator);
     for (const field of this.fields) {
       const control = this.controls.find((c) => c.input === field.which);
       const typed = field.element.value;
@@ -68,19 +77,21 @@ export class Page {
   }
 
   show(view) {
-    const root = document.documentElement.style;
-    root.setProperty('--window', toCss(view.window.back));
-    root.setProperty('--text', toCss(view.window.fore));
-    root.setProperty('--shadow', toCss(view.system.shadow));
-    root.setProperty('--light', toCss(view.system.light));
-    root.setProperty('--highlight', toCss(view.system.highlight));
-    root.setProperty('--highlight-text', toCss(view.system.highlightText));
+    const colours = coloursOf(view);
+    for (const [name, rgb] of Object.entries(colours)) {
+      if (rgb !== this.colours?.[name])
+        document.documentElement.style.setProperty(`--${name}`, toCss(rgb));
+    }
+    this.colours = colours;
     if (document.title !== view.window.text) {
       document.title = view.window.text;
       document.querySelector('h1').textContent = view.window.text;
     }
-    view.controls.forEach((shown, i) => this.showControl(this.controls[i], shown,
-                                                         this.shown?.controls[i]));
+    view.controls.forEach((shown, i) => {
+      // Controls that never show (the work fields) are none of the page's.
+      if (this.controls[i].element) this.showControl(this.controls[i], shown,
+                                                     this.shown?.controls[i]);
+    });
     for (const block of this.blocks) {
       const empty = block.controls.length > 0 &&
                     block.controls.every((i) => !view.controls[i].shown);
@@ -98,7 +109,8 @@ export class Page {
     const { element } = control;
     if (shown.shown !== was.shown) element.hidden = !shown.shown;
     if (shown.tooltip !== was.tooltip) element.title = shown.tooltip;
-    if (shown.description !== was.description) control.description.textContent = shown.description;
+    if (shown.description !== was.description && control.description)
+      control.description.textContent = shown.description;
     if (shown.pointSize !== was.pointSize)
       element.style.font = toFont(control.bold, control.italic, shown.pointSize);
     if (shown.fore !== was.fore) element.style.color = toCss(shown.fore);

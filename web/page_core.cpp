@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "design/presenter.hpp"
-#include "design/web_layout.hpp"
 #include "logic/picture_clipping.hpp"
 #include "web/json.hpp"
-#include "web/view_json.hpp"
+#include "web/page_json.hpp"
 
 // Text widths as the page draws them, in twips: asked of the page's script.
 extern "C" __attribute__((import_module("page"), import_name("measureText"))) double
@@ -32,56 +31,6 @@ class PageMeasure : public lnb::TextMeasure {
         return pageMeasureText(text.data(), text.size(), font.bold, font.italic, pointSize);
     }
 };
-
-constexpr const char* kKinds[] = {"frame", "label", "textField", "option"};
-
-void writeArea(Json& json, std::string_view name, const design::web::Area& area) {
-    json.key(name)
-        .beginObject()
-        .field("left", area.left)
-        .field("top", area.top)
-        .field("width", area.width)
-        .field("height", area.height)
-        .endObject();
-}
-
-void writeControl(Json& json, const design::Control& control) {
-    json.beginObject()
-        .field("name", control.name)
-        .field("kind", kKinds[static_cast<int>(control.kind)])
-        .key("input");
-    if (const auto input = design::inputOf(control.id))
-        json.value(static_cast<int>(*input));
-    else
-        json.null();
-    json.field("bold", control.font.bold)
-        .field("italic", control.font.italic)
-        .field("transparent", (control.flags & design::kTransparent) != 0)
-        .field("ownMenu", (control.flags & design::kOwnMenu) != 0)
-        .endObject();
-}
-
-template <typename Id>
-void writeIds(Json& json, std::string_view name, std::span<const Id> ids) {
-    json.key(name).beginArray();
-    for (const Id id : ids) json.value(static_cast<int>(id));
-    json.endArray();
-}
-
-std::string designJson() {
-    Json json;
-    json.beginObject().key("controls").beginArray();
-    for (const design::Control& control : design::kControls) writeControl(json, control);
-    json.endArray().key("blocks").beginArray();
-    for (const design::web::Block& block : design::web::kColumn) {
-        json.beginObject().field("name", block.name);
-        writeIds(json, "controls", block.controls);
-        writeIds(json, "pictures", block.pictures);
-        writeArea(json, "area", design::web::areaOf(block, design::web::Arrangement::Window));
-        json.endObject();
-    }
-    return json.endArray().endObject().text();
-}
 
 std::string insertionJson(const lnb::Insertion& insertion) {
     return Json()
@@ -112,16 +61,10 @@ lnb::Input inputOf(int index) {
 
 extern "C" {
 
-// The page's window, figures read and written with `separator`.
-__attribute__((export_name("start"))) void start(const char* separator, std::size_t length) {
+// The page's window made and loaded, figures read and written with
+// `separator`.
+__attribute__((export_name("load"))) const char* load(const char* separator, std::size_t length) {
     presenter = std::make_unique<lnb::Presenter>(std::string(separator, length), measure);
-}
-
-__attribute__((export_name("design"))) const char* designAnswer() {
-    return answerWith(designJson());
-}
-
-__attribute__((export_name("load"))) const char* load() {
     return answerWith(lnb::web::viewJson(presenter->load()));
 }
 

@@ -1,9 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/view_json.hpp"
+#include "web/page_json.hpp"
+
+#include "design/web_layout.hpp"
 
 #include "web/json.hpp"
 
 namespace lnb::web {
+namespace {
+
+constexpr const char* kKinds[] = {"frame", "label", "textField", "option"};
+
+void writeArea(Json& json, std::string_view name, const design::web::Area& area) {
+    json.key(name)
+        .beginObject()
+        .field("left", area.left)
+        .field("top", area.top)
+        .field("width", area.width)
+        .field("height", area.height)
+        .endObject();
+}
+
+void writeControl(Json& json, const design::Control& control) {
+    json.beginObject()
+        .field("name", control.name)
+        .field("kind", kKinds[static_cast<int>(control.kind)])
+        .key("input");
+    if (const auto input = design::inputOf(control.id))
+        json.value(static_cast<int>(*input));
+    else
+        json.null();
+    json.field("bold", control.font.bold)
+        .field("italic", control.font.italic)
+        .field("transparent", (control.flags & design::kTransparent) != 0)
+        .field("ownMenu", (control.flags & design::kOwnMenu) != 0)
+        .endObject();
+}
+
+template <typename Id>
+void writeIds(Json& json, std::string_view name, std::span<const Id> ids) {
+    json.key(name).beginArray();
+    for (const Id id : ids) json.value(static_cast<int>(id));
+    json.endArray();
+}
+
+}  // namespace
+
+std::string designJson() {
+    Json json;
+    json.beginObject().key("controls").beginArray();
+    for (const design::Control& control : design::kControls) writeControl(json, control);
+    json.endArray().key("blocks").beginArray();
+    for (const design::web::Block& block : design::web::kColumn) {
+        json.beginObject().field("name", block.name);
+        writeIds(json, "controls", block.controls);
+        writeIds(json, "pictures", block.pictures);
+        writeArea(json, "area", design::web::areaOf(block, design::web::Arrangement::Window));
+        json.endObject();
+    }
+    return json.endArray().endObject().text();
+}
+
 namespace {
 
 void writeShown(Json& json, const ShownControl& shown) {

@@ -7,8 +7,10 @@
 
 namespace lnb::web {
 
-// A view as the page's script reads it (web/contract.json's View): what the
-// core answers each time, and the first view index.html holds.
+// What the page's script reads, as web/contract.json names it: a view (the
+// core's answer each time), and the design table's facts the page needs
+// (first-view.json holds them, with the first view).
 std::string viewJson(const View& view);
+std::string designJson();
 
 }  // namespace lnb::web

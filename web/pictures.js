@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two dish drawings: each picture an image of its drawing stretched to
+// The two dish drawings: each picture its drawing (in the page) stretched to
 // its rectangle, placed in hundredths of its block, so that a block drawn
 // smaller (the narrow column) draws its pictures smaller with it, in place.
 // A picture larger than a page can lay out is drawn instead on a canvas of its
@@ -20,36 +20,47 @@ export class Pictures {
   constructor(blocks, clipping) {
     this.clipping = clipping;
     this.blocks = blocks;
-    this.shown = [];
+    this.shown = [];             // the pictures as last painted
+    this.magnified = new Set();  // the ids of those drawn on their canvas
     this.renderings = new Map();
+    this.latest = new Map();     // each canvas's last drawing asked for
     this.drawings = new Map();
-    this.resized = new ResizeObserver(() => this.paint(this.shown));
+    this.resized = new ResizeObserver(() => this.paint(this.shown, true));
     for (const block of blocks) this.resized.observe(block.element);
   }
 
-  // The pictures where the view has them.
-  paint(pictures) {
+  // The pictures where the view has them: only those that moved, and the
+  // magnified ones again when their block changed size.
+  paint(pictures, resized = false) {
+    const before = new Map(this.shown.map((picture) => [picture.id, picture]));
     this.shown = pictures;
-    for (const block of this.blocks) {
-      const scale = block.element.clientWidth / toPixels(block.area.width);
-      for (const picture of pictures) {
-        if (block.pictures.includes(picture.id)) this.place(picture, block, scale);
-      }
+    for (const picture of pictures) {
+      const was = before.get(picture.id);
+      const moved = !was || ['left', 'top', 'width', 'height'].some((at) => was[at] !== picture[at]);
+      if (moved || (resized && this.magnified.has(picture.id)))
+        this.place(picture, this.blocks.find((block) => block.pictures.includes(picture.id)));
     }
   }
 
-  place(picture, block, scale) {
+  place(picture, block) {
     const image = document.getElementById(picture.name);
     const canvas = document.getElementById(`${picture.name}-magnified`);
     const { area } = block;
     const ratio = window.devicePixelRatio || 1;
-    const device = (twips) => toPixels(twips) * scale * ratio;
-    const across = [device(picture.left - area.left), device(picture.width)];
-    const down = [device(picture.top - area.top), device(picture.height)];
-    const whole = [this.clipping.wholeLength(...across, 0x7fffffff),
-                   this.clipping.wholeLength(...down, 0x7fffffff)];
-    const exact = whole[0] <= LARGEST_EXACT && whole[1] <= LARGEST_EXACT;
-    const hidden = !(exact && whole[0] && whole[1]);
+    // Blocks are drawn at their size or smaller: a picture that is no
+    // larger than an image may be at the design's size is one at any.
+    const wholeAt = (scale) => {
+      const device = (twips) => toPixels(twips) * scale * ratio;
+      const across = [device(picture.left - area.left), device(picture.width)];
+      const down = [device(picture.top - area.top), device(picture.height)];
+      return { across, down, whole: [this.clipping.wholeLength(...across, 0x7fffffff),
+                                     this.clipping.wholeLength(...down, 0x7fffffff)] };
+    };
+    const exactAt = ({ whole }) => whole[0] <= LARGEST_EXACT && whole[1] <= LARGEST_EXACT;
+    let placed = wholeAt(1);
+    if (!exactAt(placed)) placed = wholeAt(block.element.clientWidth / toPixels(area.width));
+    const exact = exactAt(placed);
+    const hidden = !(exact && placed.whole[0] && placed.whole[1]);
     if (image.hidden !== hidden) image.hidden = hidden;
     if (canvas.hidden !== exact) canvas.hidden = exact;
     if (!hidden) {
@@ -58,18 +69,27 @@ export class Pictures {
       image.style.width = toPercent(picture.width, area.width);
       image.style.height = toPercent(picture.height, area.height);
     }
-    if (!exact) {
-      const box = [canvas.offsetLeft, canvas.offsetTop, canvas.offsetWidth, canvas.offsetHeight]
-        .map((pixels) => pixels * ratio);
-      this.magnified(canvas, image, [across[0] - box[0], across[1], Math.round(box[2])],
-                     [down[0] - box[1], down[1], Math.round(box[3])]);
+    if (exact) {
+      this.magnified.delete(picture.id);
+      this.latest.delete(canvas);
+      return;
     }
+    this.magnified.add(picture.id);
+    const box = [canvas.offsetLeft, canvas.offsetTop, canvas.offsetWidth, canvas.offsetHeight]
+      .map((pixels) => pixels * ratio);
+    this.magnify(canvas, picture.name, [placed.across[0] - box[0], placed.across[1],
+                                        Math.round(box[2])],
+                 [placed.down[0] - box[1], placed.down[1], Math.round(box[3])]);
   }
 
   // One picture on its canvas, `across` and `down` each [start, length,
   // visible end] in device pixels.
-  async magnified(canvas, image, across, down) {
-    if (!image.complete) await image.decode().catch(() => {});
+  async magnify(canvas, picture, across, down) {
+    const asked = {};
+    this.latest.set(canvas, asked);
+    const image = await this.drawingOf(picture);
+    // A drawing still loading when the picture moved again is not wanted.
+    if (this.latest.get(canvas) !== asked) return;
     canvas.width = across[2];
     canvas.height = down[2];
     const rendered = ([start, length]) => Math.min(
@@ -92,10 +112,20 @@ export class Pictures {
     }
   }
 
+  // A picture's drawing as an image to render from, loaded the first time.
+  drawingOf(name) {
+    if (!this.drawings.has(name)) {
+      const image = new Image();
+      image.src = `pictures/${name}.svg`;
+      this.drawings.set(name, image.decode().then(() => image));
+    }
+    return this.drawings.get(name);
+  }
+
   // The part `region` of the drawing rendered at `size`, kept while the same.
   renderingFor(image, size, region) {
     const key = [size, region.left, region.top, region.right, region.bottom].join();
-    const kept = this.renderings.get(image.id);
+    const kept = this.renderings.get(image.src);
     if (kept?.key === key) return kept.canvas;
     const canvas = kept?.canvas ?? document.createElement('canvas');
     canvas.width = region.right - region.left;
@@ -104,7 +134,7 @@ export class Pictures {
     context.fillStyle = '#ffffff';  // opaque, as the design draws them
     context.fillRect(0, 0, canvas.width, canvas.height);
     context.drawImage(image, -region.left, -region.top, size[0], size[1]);
-    this.renderings.set(image.id, { key, canvas });
+    this.renderings.set(image.src, { key, canvas });
     return canvas;
   }
 }

@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Before anything shows: the decimal separator of the browser's language on
-// the page's root, where the stylesheet shows the first view's words in it
-// and the core reads it (web/main.js); and, for whoever profiles the
-// start-up (bench/web.mjs), the mark "result-painted" once the first frame
-// is drawn whole, its words in the design's fonts and its drawings.
+// What starts before anything shows: the decimal separator of the browser's
+// language on the page's root, where the stylesheet shows the first view's
+// words in it and the core reads it (web/main.js); once the first frame is
+// drawn whole (its words in the design's fonts, its drawings), the mark
+// "result-painted" for whoever profiles the start-up (bench/web.mjs), and
+// the core and the first view asked for, while the page's modules load.
 //
-// The separators are CLDR's, as the page was built (a language's, or its
-// region's where it differs; "." for the rest): the browser's own number
-// data takes a phone a fifth of a second to open the first time.
+// The separators are CLDR's, as the page was built: each with the language
+// tags that take it, between spaces (a language's, or its region's where it
+// differs; "." for the rest). The browser's own number data takes a phone a
+// fifth of a second to open the first time.
 const SEPARATORS = {};
 
 {
-  const separatorOf = (tag) => SEPARATORS[tag] ?? SEPARATORS[tag.split('-')[0]] ?? '.';
+  const tagged = (tag) => Object.keys(SEPARATORS).find((separator) =>
+    SEPARATORS[separator].includes(` ${tag} `));
+  const separatorOf = (tag) => tagged(tag) ?? tagged(tag.split('-')[0]) ?? '.';
   document.documentElement.dataset.decimalSeparator = separatorOf(navigator.language);
-  document.addEventListener('DOMContentLoaded', () => {
+  // Once the window is parsed, not once the modules have run too.
+  document.addEventListener('readystatechange', () => {
+    if (document.readyState !== 'interactive') return;
     Promise.allSettled([...[...document.fonts].map((face) => face.load()), ...[...document.images]
       .filter((image) => !image.hidden).map((image) => image.decode())])
-      .then(() => requestAnimationFrame(() => performance.mark('result-painted')));
+      .then(() => requestAnimationFrame(() => {
+        performance.mark('result-painted');
+        globalThis.coreFiles ??= { wasm: fetch('core.wasm'), firstView: fetch('first-view.json') };
+      }));
   });
 }

@@ -21,5 +21,8 @@ export const FONT_FAMILY = '"LNB Sans"';
 export const toFont = (bold, italic, points) =>
   `${italic ? 'italic ' : ''}${bold ? 'bold ' : ''}${fontPixels(points)}px ${FONT_FAMILY}`;
 
-// A part of a block, in hundredths of it.
-export const toPercent = (part, whole) => `${(part / whole) * 100}%`;
+// A part of a block, in hundredths of it. Browsers lay out in 1/64 px and
+// round down: a hair more keeps a part that ends on a pixel from landing
+// 1/64 px short of it, with its edges smoothed differently.
+const PERCENT_ROUNDING_MARGIN = 1e-4;
+export const toPercent = (part, whole) => `${(part / whole) * 100 + PERCENT_ROUNDING_MARGIN}%`;

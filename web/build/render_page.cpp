@@ -6,20 +6,23 @@
 // arrangements are of these same elements: the whole window where the screen
 // has room for it, one column of the design's blocks where not, chosen by
 // the stylesheet alone. The page's script (web/page.js) later takes over
-// these elements and paints every view on them.
+// these elements and paints every view on them; first-view.json tells it what
+// they show.
 //
-//     render_page TEMPLATE STYLE METRICS OUT_DIR
+//     render_page TEMPLATE STYLE METRICS OUT_DIR DRAWINGS_DIR
 //
 // TEMPLATE is index.html with %TITLE%, %WINDOW% and the words said where the
 // core cannot start (%NO_WEBASSEMBLY%, %FILES_MISSING%) to fill; STYLE the
 // page's own stylesheet, to which the window's rules are added; METRICS the
-// fonts' advance widths (web/build/font_metrics.py).
+// fonts' advance widths (web/build/font_metrics.py); DRAWINGS_DIR the
+// pictures' drawings (assets/), which the page holds inline.
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -30,7 +33,7 @@
 #include "design/texts.hpp"
 #include "design/web_layout.hpp"
 #include "logic/picture_clipping.hpp"
-#include "web/view_json.hpp"
+#include "web/page_json.hpp"
 
 namespace {
 
@@ -44,6 +47,31 @@ constexpr const char* kFontFamily = "\"LNB Sans\"";
 [[noreturn]] void fail(const std::string& why) {
     std::fprintf(stderr, "render_page: %s\n", why.c_str());
     std::exit(1);
+}
+
+// ---- files
+
+std::string read(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        fail(std::string("cannot read ") + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out)
+        fail("cannot write " + path);
+}
+
+std::string filled(std::string text, std::string_view mark, const std::string& with) {
+    for (std::size_t at = text.find(mark); at != std::string::npos;
+         at = text.find(mark, at + with.size()))
+        text.replace(at, mark.size(), with);
+    return text;
 }
 
 // ---- the fonts' widths, as the browser draws them
@@ -141,7 +169,7 @@ std::string escaped(std::string_view text) {
 
 // The two views of the example, one for each separator: where their words
 // differ, both are written, and the stylesheet shows the one of the
-// browser's separator (web/locale.js names it).
+// browser's separator (web/startup.js names it).
 struct Views {
     const lnb::View& point;
     const lnb::View& comma;
@@ -172,7 +200,9 @@ bool namesAnInput(Id label) {
 
 class Markup {
   public:
-    explicit Markup(const Views& views) : views_(views) {}
+    // `drawings` is the folder of the pictures' drawings (assets/).
+    Markup(const Views& views, std::string drawings)
+        : views_(views), drawings_(std::move(drawings)) {}
 
     void block(const web::Block& block) {
         out_ << "<div class=\"block\" id=\"" << block.name << "\">\n";
@@ -190,7 +220,8 @@ class Markup {
             naming &&
             !(design::isInput(id) && design::control(*naming).kind == design::Kind::Label))
             attributes += " aria-labelledby=\"" + labelOf(*naming) + "\"";
-        attributes += " aria-describedby=\"" + name(id) + "-description\"";
+        if (design::isDescribed(control))
+            attributes += " aria-describedby=\"" + name(id) + "-description\"";
         if (design::isDisabled(control))
             attributes += " aria-disabled=\"true\"";
         if (!shown.shown)
@@ -217,8 +248,9 @@ class Markup {
 
     void descriptions() {
         for (const design::Control& control : design::kControls) {
-            out_ << "<span id=\"" << control.name << "-description\" class=\"description\">"
-                 << views_.description(control.id) << "</span>\n";
+            if (design::isDescribed(control))
+                out_ << "<span id=\"" << control.name << "-description\" class=\"description\">"
+                     << views_.description(control.id) << "</span>\n";
         }
     }
 
@@ -288,12 +320,30 @@ class Markup {
             if (std::find(block.pictures.begin(), block.pictures.end(), picture.id) ==
                 block.pictures.end())
                 continue;
-            out_ << "<img id=\"" << picture.name << "\" class=\"picture\" src=\"pictures/"
-                 << picture.name << ".svg\" alt=\"\"" << (drawn(picture.now) ? "" : " hidden")
-                 << "><canvas id=\"" << picture.name << "-magnified\" class=\"magnified\" hidden>"
-                 << "</canvas>\n";
+            out_ << drawing(picture.name, drawn(picture.now)) << "<canvas id=\"" << picture.name
+                 << "-magnified\" class=\"magnified\" hidden></canvas>\n";
         }
         out_ << "</div>\n";
+    }
+
+    // A picture's drawing, in the page itself: no request and no document of
+    // its own for the browser to load. Its root element takes the picture's
+    // name and leaves its size to the stylesheet.
+    std::string drawing(std::string_view picture, bool shown) const {
+        const std::string svg = read((drawings_ + "/" + std::string(picture) + ".svg").c_str());
+        const std::size_t start = svg.find("<svg");
+        const std::size_t open = svg.find('>', start);
+        const std::size_t end = svg.rfind("</svg>");
+        if (start == std::string::npos || open == std::string::npos || end == std::string::npos)
+            fail(std::string(picture) + ".svg holds no svg element");
+        std::string tag = svg.substr(start, open - start);
+        for (const char* attribute : {" width=\"", " height=\""}) {
+            const std::size_t at = tag.find(attribute);
+            if (at != std::string::npos)
+                tag.erase(at, tag.find('"', at + std::strlen(attribute)) + 1 - at);
+        }
+        return tag + " id=\"" + std::string(picture) + "\" class=\"picture\"" +
+               (shown ? "" : " hidden") + svg.substr(open, end + 6 - open);
     }
 
     static bool drawn(const lnb::Rect& rect) {
@@ -302,31 +352,26 @@ class Markup {
     }
 
     const Views& views_;
+    std::string drawings_;
     std::ostringstream out_;
 };
 
-// The views as the page's script reads them, for it to take the window over
-// knowing what it shows. A "<" never closes the script element the JSON lies
-// in: it is written as the escape JSON has for it.
-std::string firstViews(const Views& views) {
-    std::string json = "{\".\":" + lnb::web::viewJson(views.point) +
-                       ",\",\":" + lnb::web::viewJson(views.comma) + "}";
-    for (std::size_t at = json.find('<'); at != std::string::npos; at = json.find('<', at))
-        json.replace(at, 1, "\\u003c");
-    return "<script type=\"application/json\" id=\"first-views\">" + json + "</script>\n";
+// What the page's script needs to take the window over: the design's facts,
+// and the views it shows now, one for each separator.
+std::string firstView(const Views& views) {
+    return "{\"design\":" + lnb::web::designJson() +
+           ",\"views\":{\".\":" + lnb::web::viewJson(views.point) +
+           ",\",\":" + lnb::web::viewJson(views.comma) + "}}\n";
 }
 
-std::string windowMarkup(const Views& views) {
-    Markup markup(views);
+std::string windowMarkup(const Views& views, const char* drawings) {
+    Markup markup(views, drawings);
     std::string out = "<div id=\"" + std::string(design::kFrmMain.name) + "\" class=\"window\">\n";
     for (const web::Block& block : web::kColumn) markup.block(block);
-    // The controls of no block never show (the work fields).
-    for (const design::Control& control : design::kControls) {
-        if (control.container == Id::frmMain && (control.flags & design::kHidden))
-            markup.control(control.id);
-    }
+    // The controls of no block never show (the work fields): the page has
+    // none of them.
     markup.descriptions();
-    return out + markup.text() + "</div>\n" + firstViews(views);
+    return out + markup.text() + "</div>";
 }
 
 // ---- the window's rules
@@ -373,8 +418,10 @@ std::string looks(const design::Control& control, const lnb::ShownControl& shown
     return out;
 }
 
+// As web/units.js's toPercent, with its margin over the browser's rounding.
 std::string percentOf(double part, double whole) {
-    return fmt::format("{}%", part / whole * 100);
+    constexpr double roundingMargin = 1e-4;
+    return fmt::format("{}%", part / whole * 100 + roundingMargin);
 }
 
 void windowRules(Rules& rules, const lnb::View& view) {
@@ -482,36 +529,11 @@ void columnRules(Rules& rules) {
         column.text());
 }
 
-// ---- files
-
-std::string read(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        fail(std::string("cannot read ") + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void write(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out)
-        fail("cannot write " + path);
-}
-
-std::string filled(std::string text, std::string_view mark, const std::string& with) {
-    for (std::size_t at = text.find(mark); at != std::string::npos;
-         at = text.find(mark, at + with.size()))
-        text.replace(at, mark.size(), with);
-    return text;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::fputs("usage: render_page TEMPLATE STYLE METRICS OUT_DIR\n", stderr);
+    if (argc != 6) {
+        std::fputs("usage: render_page TEMPLATE STYLE METRICS OUT_DIR DRAWINGS_DIR\n", stderr);
         return 2;
     }
     std::istringstream metrics(read(argv[3]));
@@ -520,7 +542,7 @@ int main(int argc, char* argv[]) {
     lnb::Presenter comma(",", measure);
     const Views views{point.load(), comma.load()};
     std::string page = filled(read(argv[1]), "%TITLE%", escaped(views.point.window.text));
-    page = filled(page, "%WINDOW%", windowMarkup(views));
+    page = filled(page, "%WINDOW%", windowMarkup(views, argv[5]));
     page = filled(page, "%NO_WEBASSEMBLY%", escaped(lnb::texts::kNoWebAssembly));
     page = filled(page, "%FILES_MISSING%", escaped(lnb::texts::kPageFilesMissing));
     Rules rules;
@@ -528,6 +550,7 @@ int main(int argc, char* argv[]) {
     columnRules(rules);
     const std::string out = argv[4];
     write(out + "/index.html", page);
+    write(out + "/first-view.json", firstView(views));
     write(
         out + "/style.css",
         read(argv[2]) + "\n/* The window, drawn by web/build/render_page.cpp */\n" + rules.text());
