@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What crosses between the core and the page's script, against
-// web/contract.json: the core (core.wasm, through the page's own core.js,
+// web/contract.json: the core (the page's core.wasm, through web/core.js,
 // under Node) answers with exactly the objects and fields it names, whatever
 // is typed or pasted; and the page, in Debian's Chromium, reads those fields
 // and no others.
@@ -14,7 +14,7 @@ import { PAGE_DIR, launch, open, serve } from './harness.mjs';
 
 const ROOT = fileURLToPath(new URL('../..', import.meta.url));
 const CONTRACT = JSON.parse(readFileSync(join(ROOT, 'web', 'contract.json'), 'utf8'));
-const { Core } = await import(join(PAGE_DIR, 'core.js'));
+const { Core } = await import(join(ROOT, 'web', 'core.js'));
 
 // Where `value` departs from `type`: a list of what, path by path.
 function departures(value, type, path = type) {
