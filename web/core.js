@@ -30,10 +30,38 @@ async function instantiate(imports, source) {
     // A host that serves it under another type: compiled from its bytes.
     try {
       return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
-    } catch {
+    } catch (error) {
+      console.error(error);
       throw new CoreMissing('files');
     }
   }
+}
+
+// What the C library may ask of the system: only the error stream exists,
+// and it goes to the console (the last words before the core stops). Which
+// of these a build imports depends on the compiler's version.
+const SUCCESS = 0, BAD_DESCRIPTOR = 8, NOT_SEEKABLE = 70, STDERR = 2;
+function systemCalls(bytes) {
+  return {
+    proc_exit: (status) => { throw new Error(`the core ended (${status})`); },
+    fd_write: (descriptor, vectors, count, written) => {
+      if (descriptor !== STDERR) return BAD_DESCRIPTOR;
+      const memory = bytes();
+      const words = new DataView(memory.buffer);
+      let text = '', total = 0;
+      for (let i = 0; i < count; ++i) {
+        const at = words.getUint32(vectors + 8 * i, true);
+        const length = words.getUint32(vectors + 8 * i + 4, true);
+        text += decoder.decode(memory.subarray(at, at + length));
+        total += length;
+      }
+      console.error(text);
+      words.setUint32(written, total, true);
+      return SUCCESS;
+    },
+    fd_close: () => SUCCESS,
+    fd_seek: () => NOT_SEEKABLE,
+  };
 }
 
 export class Core {
@@ -47,9 +75,7 @@ export class Core {
           measure(core.read(text, length), bold !== 0, italic !== 0, points),
       },
       env: { emscripten_notify_memory_growth: () => {} },
-      wasi_snapshot_preview1: {
-        proc_exit: (status) => { throw new Error(`the core ended (${status})`); },
-      },
+      wasi_snapshot_preview1: systemCalls(() => core.bytes()),
     }, source)).exports;
     core.exports._initialize();
     return core;
