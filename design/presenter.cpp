@@ -2,6 +2,7 @@
 #include "design/presenter.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "design/texts.hpp"
 #include "logic/numeric_text.hpp"
@@ -14,8 +15,8 @@ using design::Id;
 using design::Rgb;
 
 // How a control's words are drawn besides its design: a result that no
-// longer follows the figures, and the message under it.
-enum class Tone { Designed, Stale, Message };
+// longer follows the figures, the message under it, and a button held down.
+enum class Tone { Designed, Stale, Message, Pressed };
 
 // The room a text has in its control: a text field's less its border and margin.
 double roomFor(const design::Control& control) {
@@ -54,6 +55,9 @@ class Presenter::Palette {
         if (tone == Tone::Stale)
             shown.fore =
                 highContrast_ ? system_.grayText : design::toRgb(design::kOutOfDateGrey, system_);
+        // Held down, in the heading's colours.
+        if (tone == Tone::Pressed)
+            inHeadingColours(shown);
         // Disabled with its frame: the system's grey, as the platform draws it.
         if (control.kind == design::Kind::OptionButton && design::isDisabled(control))
             shown.fore = system_.grayText;
@@ -70,8 +74,16 @@ class Presenter::Palette {
     void inSystemColours(ShownControl& shown, const design::Control& control) const {
         const bool heading =
             control.kind == design::Kind::Label && !(control.flags & design::kTransparent);
-        shown.fore = heading ? system_.highlightText : system_.windowText;
-        shown.back = heading ? system_.highlight : system_.window;
+        if (heading)
+            return inHeadingColours(shown);
+        shown.fore = system_.windowText;
+        shown.back = system_.window;
+    }
+    void inHeadingColours(ShownControl& shown) const {
+        if (!highContrast_)
+            return inDesignedColours(shown, design::control(Id::Label3));
+        shown.fore = system_.highlightText;
+        shown.back = system_.highlight;
     }
 
     const design::SystemColours& system_;
@@ -92,8 +104,14 @@ Presenter::Presenter(std::string decimalSeparator, const TextMeasure& measure)
     const WindowState& state = logic_.state();
     for (std::size_t i = 0; i < view_.picturesBottomUp.size(); ++i) {
         const PictureId id = design::kPicturesTopDown[view_.picturesBottomUp.size() - 1 - i];
-        const Rect rect = state.picture(id).rect();
-        view_.picturesBottomUp[i] = {id, design::pictureName(id), rect, rect};
+        const Picture& picture = state.picture(id);
+        view_.picturesBottomUp[i] = {id,
+                                     design::pictureName(id),
+                                     design::pictureName(design::drawingOf(id)),
+                                     picture.rect(),
+                                     picture.rect(),
+                                     picture.Visible,
+                                     picture.Visible};
     }
     show();
 }
@@ -106,6 +124,8 @@ const View& Presenter::load() {
 
 const View& Presenter::type(Input input, std::string_view text) {
     logic_.type(input, std::string(text));
+    if (input == Input::Latitude || input == Input::Longitude)
+        locationNote_.clear();  // the user has the place in hand
     show();
     return view_;
 }
@@ -114,6 +134,51 @@ const View& Presenter::setHighContrast(std::optional<design::SystemColours> colo
     highContrast_ = colours;
     show();
     return view_;
+}
+
+const View& Presenter::togglePanel() {
+    logic_.showPanel(!logic_.state().cmdApuntar.Value);
+    show();
+    return view_;
+}
+
+const View& Presenter::useLocation(double latitude, double longitude) {
+    if (!(std::abs(latitude) <= 90 && std::abs(longitude) <= 180))
+        return locationFailed(texts::LocationFailure::Unavailable);
+    locationNote_.clear();
+    const std::string& separator = logic_.decimalSeparator();
+    logic_.type(Input::Latitude, texts::degreesText(latitude, degrees::Axis::Latitude, separator));
+    logic_.type(Input::Longitude,
+                texts::degreesText(longitude, degrees::Axis::Longitude, separator));
+    show();
+    return view_;
+}
+
+const View& Presenter::locationFailed(texts::LocationFailure failure) {
+    locationNote_ = texts::locationNote(failure);
+    show();
+    return view_;
+}
+
+void Presenter::restore(std::string_view name, std::string_view value) {
+    if (name == kKeptNames[0]) {
+        if (value == "1" || value == "0")
+            logic_.showPanel(value == "1");
+        return;
+    }
+    for (std::size_t i = 1; i < kKeptNames.size(); ++i) {
+        if (name == kKeptNames[i] && text_positions::isPlainText(value) &&
+            text_positions::lengthInUtf16(value) <= design::kLongestInput)
+            logic_.type(kPanelInputs[i - 1], std::string(value));
+    }
+}
+
+Kept Presenter::kept() const {
+    const WindowState& state = logic_.state();
+    Kept kept{{kKeptNames[0], state.cmdApuntar.Value ? "1" : "0"}};
+    for (std::size_t i = 1; i < kKeptNames.size(); ++i)
+        kept.emplace_back(kKeptNames[i], state.input(kPanelInputs[i - 1]).Text);
+    return kept;
 }
 
 const View& Presenter::enter(Input input, int caret, Entry entry) {
@@ -150,10 +215,12 @@ Insertion Presenter::insert(Input input, int start, int length, std::string_view
 }
 
 // What a handler's outcome shows besides the fields' texts: the line under
-// the result, the dish sheet, and the sheet as "Copiar la ficha" copies it.
+// the result, the dish sheet, the pointing panel's lines, and the sheet as
+// "Copiar la ficha" copies it.
 struct Presenter::Said {
     std::string line;
     std::optional<texts::SheetText> sheet;
+    std::array<std::string, 4> panel;
     std::string copied;
     bool current;
 };
@@ -163,12 +230,18 @@ void Presenter::show(std::optional<Selection> selection) {
     const Status& status = logic_.status();
     const std::string& separator = logic_.decimalSeparator();
     Said said{texts::statusLine(status, separator), std::nullopt,
+              texts::panelLines(logic_.panel(), separator),
               texts::copiedSheet(
                   {state.txtVertical.Text, state.txtHorizontal.Text, state.txtProfundidad.Text},
                   state.txtDistancia.Text, sheetOf(logic_), separator),
               status.resultIsCurrent()};
     if (logic_.sheet())
         said.sheet = texts::sheetText(logic_.sheet()->sheet, separator);
+    if (state.cmdApuntar.Value)
+        said.copied += texts::copiedPanel(
+            {state.txtLatitud.Text, state.txtLongitud.Text, state.txtSatelite.Text,
+             state.txtSatelite2.Text, state.txtSatelite3.Text},
+            said.panel);
     const design::SystemColours& system = highContrast_ ? *highContrast_ : design::kClassicColours;
     const Palette palette(system, highContrast_.has_value());
     view_.system = system;
@@ -176,12 +249,29 @@ void Presenter::show(std::optional<Selection> selection) {
     view_.window.fore = system.windowText;
     view_.window.back = palette.window();
     view_.window.pointSize = design::kFrmMain.font.pointSize;
+    view_.clientSize = design::clientSize(state.cmdApuntar.Value);
     view_.selection = selection;
     for (const design::Control& control : design::kControls)
         showControl(view_.controls[static_cast<std::size_t>(control.id)], control, said, palette);
+    showPictures();
+}
+
+// Each picture where the state has it; where one moved, showed or hid, both
+// its places are to be painted again.
+void Presenter::showPictures() {
+    view_.repaint.clear();
     for (ShownPicture& picture : view_.picturesBottomUp) {
+        const Picture& now = logic_.state().picture(picture.id);
         picture.before = picture.now;
-        picture.now = state.picture(picture.id).rect();
+        picture.shownBefore = picture.shown;
+        picture.now = now.rect();
+        picture.shown = now.Visible;
+        if (!picture.moved())
+            continue;
+        if (picture.shownBefore)
+            view_.repaint.push_back(picture.before);
+        if (picture.shown)
+            view_.repaint.push_back(picture.now);
     }
 }
 
@@ -189,11 +279,16 @@ void Presenter::showControl(ShownControl& shown, const design::Control& control,
                             const Palette& palette) const {
     const WindowState& state = logic_.state();
     shown.text = textOf(control, said);
+    shown.checked = (control.id == Id::Option1 && state.Option1.Value) ||
+                    (control.id == Id::Option2 && state.Option2.Value) ||
+                    (control.id == Id::cmdApuntar && state.cmdApuntar.Value);
     Tone tone = Tone::Designed;
     if (control.id == Id::lblAviso)
         tone = Tone::Message;
     if (control.id == Id::txtDistancia && !said.current)
         tone = Tone::Stale;
+    if (control.kind == design::Kind::Button && shown.checked)
+        tone = Tone::Pressed;
     palette.paint(shown, control, tone);
     shown.pointSize = control.flags & design::kShrinksToFit
                           ? fittedPointSize(shown.text, control.font, roomFor(control), measure_)
@@ -202,8 +297,8 @@ void Presenter::showControl(ShownControl& shown, const design::Control& control,
     // The sheet shows only where there is one, and only the lines it has.
     if (control.id == Id::fraFicha || control.container == Id::fraFicha)
         shown.shown = said.sheet && !shown.text.empty();
-    shown.checked = (control.id == Id::Option1 && state.Option1.Value) ||
-                    (control.id == Id::Option2 && state.Option2.Value);
+    if (design::inPanel(control))
+        shown.shown = state.cmdApuntar.Value;
     shown.tooltip = control.id == Id::Label4 ? texts::versionNote() : std::string();
     describe(shown, control, said);
 }
@@ -219,6 +314,14 @@ std::string Presenter::textOf(const design::Control& control, const Said& said) 
         if (control.id == design::kSheetLines[line])
             return said.sheet ? said.sheet->lines[line] : std::string();
     }
+    for (std::size_t line = 0; line < design::kPanelLines.size(); ++line) {
+        if (control.id == design::kPanelLines[line])
+            return said.panel[line];
+    }
+    if (control.id == Id::lblNotacion)
+        return texts::degreesNotation(logic_.decimalSeparator());
+    if (control.id == Id::lblUbicacion)
+        return locationNote_;
     return std::string(control.caption);
 }
 
@@ -234,8 +337,9 @@ void Presenter::describe(ShownControl& shown, const design::Control& control,
     shown.description.clear();
     if (!design::isDescribed(control))
         return;
-    if (design::isInput(control.id)) {
-        shown.description = texts::unitDescription(state.Option1.Value);
+    if (const auto input = design::inputOf(control.id)) {
+        shown.description = isFigure(*input) ? texts::unitDescription(state.Option1.Value)
+                                             : texts::degreesDescription(*input);
         shown.menu = {{std::string(texts::kCopyResult), state.txtDistancia.Text, said.current},
                       copySheet};
     } else {

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "design/texts.hpp"
 #include "design/view.hpp"
@@ -19,6 +22,14 @@ class TextMeasure {
     virtual double widthInTwips(std::string_view text, const design::Font& font,
                                 double pointSize) const = 0;
 };
+
+// What a window keeps for its next start, by name: whether the pointing
+// panel shows ("1" or "0"), and its five fields' texts (in kPanelInputs
+// order). Each window keeps them its own way (settings file, registry,
+// browser storage) under these names.
+inline constexpr std::array<std::string_view, 6> kKeptNames{
+    "ApuntarVisible", "Latitud", "Longitud", "Satelite", "Satelite2", "Satelite3"};
+using Kept = std::vector<std::pair<std::string_view, std::string>>;
 
 // How the user entered a field: by the keyboard (Tab, or at start-up) or by
 // a click, which keeps the caret where it put it.
@@ -41,6 +52,19 @@ class Presenter {
     // The desktop's high-contrast colours while it asks for them, or nothing
     // for the design's own.
     const View& setHighContrast(std::optional<design::SystemColours> colours);
+    // The pointing panel's button pressed: the panel shows, or hides.
+    const View& togglePanel();
+    // The place the browser gave (the page's button), in degrees north and
+    // east; or why it gave none.
+    const View& useLocation(double latitude, double longitude);
+    const View& locationFailed(texts::LocationFailure failure);
+
+    // A value the window kept from its last run, by its name (kKeptNames),
+    // before load(): taken where it reads as what that name keeps, dropped
+    // otherwise, whatever it holds.
+    void restore(std::string_view name, std::string_view value);
+    // What to keep now, by name.
+    Kept kept() const;
 
     // `pasted` (a paste, or text dropped) over the selection [start, start +
     // length) of a field (UTF-16 units): without the line breaks and tabs
@@ -59,6 +83,7 @@ class Presenter {
     struct Said;
 
     void show(std::optional<Selection> selection = std::nullopt);
+    void showPictures();
     void showControl(ShownControl& shown, const design::Control& control, const Said& said,
                      const Palette& palette) const;
     std::string textOf(const design::Control& control, const Said& said) const;
@@ -68,6 +93,7 @@ class Presenter {
     FrmMainLogic logic_;
     const TextMeasure& measure_;
     std::optional<design::SystemColours> highContrast_;
+    std::string locationNote_;  // why the browser gave no place, until the place is typed
     View view_;
 };
 

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "design/build_config.hpp"
+#include "logic/degrees.hpp"
+#include "logic/panel.hpp"
 #include "logic/status.hpp"
 
 // Everything the windows say in words of their own, in Spanish. The captions
@@ -27,13 +29,39 @@ struct SheetText {
 SheetText sheetText(const DishSheet& sheet, std::string_view separator);
 
 // What "Copiar la ficha" puts on the clipboard, one item a line: the three
-// figures (the input fields' texts, in kInputs order) with their captions, the
+// figures (the input fields' texts, in kFigures order) with their captions, the
 // result under its heading, and the sheet, where there is one.
 std::string copiedSheet(const std::array<std::string_view, 3>& figures, std::string_view result,
                         const std::optional<DishSheet>& sheet, std::string_view separator);
 
 // The accessible description of an input field: the unit of the figures.
 std::string unitDescription(bool inches);
+
+// The pointing panel's four lines: where the dish points; how its face
+// tilts and the LNB turns; where the second and the third satellites' LNBs
+// go. Where a number would be wrong, why instead; empty where a line has
+// nothing to say.
+std::array<std::string, 4> panelLines(const PanelEvaluation& panel, std::string_view separator);
+
+// What "Copiar la ficha" adds while the panel shows: its caption, the
+// fields that hold something with their captions (in kPanelInputs order),
+// and its lines.
+std::string copiedPanel(const std::array<std::string_view, 5>& fields,
+                        const std::array<std::string, 4>& lines);
+
+// How the panel's degrees are written, with the locale's separator.
+std::string degreesNotation(std::string_view separator);
+
+// What screen readers hear with a panel field: how its degrees are written.
+std::string degreesDescription(Input field);
+
+// Degrees as the panel's fields hold them, from the browser's place: four
+// decimals (a few metres), and the side's letter.
+std::string degreesText(double value, degrees::Axis axis, std::string_view separator);
+
+// Why the browser gave no place, said beside the button that asked for it.
+enum class LocationFailure { Refused, Unavailable, Unsupported };
+std::string_view locationNote(LocationFailure failure);
 
 // The one entry of the result's context menu, and the entry of the input
 // fields' menus that copies the result.

@@ -42,10 +42,13 @@ struct ShownControl {
 // A picture where it is drawn now, and where the view before had it.
 struct ShownPicture {
     PictureId id{};
-    std::string_view name;  // also the name of its drawing
-    Rect now{};             // twips
+    std::string_view name;
+    std::string_view drawing;  // assets/DRAWING.svg
+    Rect now{};                // twips
     Rect before{};
-    bool moved() const { return !(now == before); }
+    bool shown = true;
+    bool shownBefore = true;
+    bool moved() const { return !(now == before) || shown != shownBefore; }
 };
 
 // A selection in a field's text, in UTF-16 units (as both windows count).
@@ -59,9 +62,13 @@ struct Selection {
 struct View {
     std::array<ShownControl, design::kControlCount> controls{};  // by design::Id
     ShownControl window;                                         // its title, and its background
+    design::Size clientSize{};  // twips: grown while the pointing panel shows
     // The selection the field just entered takes, if the window is to apply one.
     std::optional<Selection> selection;
-    std::array<ShownPicture, 6> picturesBottomUp{};  // in painting order
+    std::array<ShownPicture, kPictureCount> picturesBottomUp{};  // in painting order
+    // What to paint again since the view before: where each picture that
+    // moved, showed or hid was and is (twips), as many as there are.
+    std::vector<Rect> repaint;
     // What the toolkits' own controls draw with: borders, selections, tooltips.
     design::SystemColours system{};
 

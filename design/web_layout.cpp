@@ -2,6 +2,7 @@
 #include "design/web_layout.hpp"
 
 #include <algorithm>
+#include <limits>
 
 namespace lnb::design::web {
 namespace {
@@ -11,10 +12,13 @@ constexpr std::array<Id, 1> kDepth{Id::Frame2};
 constexpr std::array<Id, 3> kResult{Id::Label3, Id::txtDistancia, Id::lblAviso};
 constexpr std::array<Id, 1> kSheet{Id::fraFicha};
 constexpr std::array<Id, 1> kUnits{Id::Medida};
+constexpr std::array<Id, 1> kPanelButton{Id::cmdApuntar};
+constexpr std::array<Id, 1> kPanel{Id::fraApuntar};
 constexpr std::array<PictureId, 3> kSideView{PictureId::imgPlato1, PictureId::imgLnb1,
                                              PictureId::imgPalo1};
-constexpr std::array<PictureId, 3> kFrontView{PictureId::imgPlato2, PictureId::imgLnb2,
-                                              PictureId::imgPalo2};
+constexpr std::array<PictureId, 5> kFrontView{PictureId::imgPlato2, PictureId::imgLnb2,
+                                              PictureId::imgPalo2, PictureId::imgLnb3,
+                                              PictureId::imgLnb4};
 constexpr std::array<Id, 2> kCredit{Id::Label4, Id::Label5};
 
 // The menu button: a field's margin from its control, 32 CSS pixels wide
@@ -61,14 +65,16 @@ Area viewArea(std::span<const PictureId> pictures) {
 
 }  // namespace
 
-const std::array<Block, 8> kColumn{{
+const std::array<Block, 10> kColumn{{
     {"diameter", kDiameter, {}},
     {"depth", kDepth, {}},
     {"result", kResult, {}},
     {"sheet", kSheet, {}},
     {"units", kUnits, {}},
+    {"pointing-button", kPanelButton, {}},
     {"side-view", {}, kSideView},
     {"front-view", {}, kFrontView},
+    {"pointing", kPanel, {}},
     {"credit", kCredit, {}},
 }};
 
@@ -81,8 +87,18 @@ int gap() {
     return control(Id::Frame2).left - (left.left + left.width);
 }
 
-int wholeWindowWidth() {
-    return kFrmMain.clientWidth + 2 * margin();
+int wholeWindowWidth(bool panelShown) {
+    return clientSize(panelShown).width + 2 * margin();
+}
+
+bool shows(const Block& block, const View& view) {
+    return block.controls.empty() || std::any_of(block.controls.begin(), block.controls.end(),
+                                                 [&view](Id id) { return view[id].shown; });
+}
+
+bool isPanel(const Block& block) {
+    return std::any_of(block.controls.begin(), block.controls.end(),
+                       [](Id id) { return inPanel(control(id)); });
 }
 
 Area menuButton(Arrangement arrangement) {
@@ -101,7 +117,8 @@ bool scales(const Block& block) {
 Area areaOf(const Block& block, Arrangement arrangement) {
     if (!block.pictures.empty())
         return viewArea(block.pictures);
-    Edges around{kFrmMain.clientWidth, kFrmMain.clientHeight, 0, 0};
+    Edges around{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+                 std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
     const auto take = [&around](const Area& area) {
         const Edges edges = edgesOf(area);
         around = {std::min(around.left, edges.left), std::min(around.top, edges.top),
@@ -112,8 +129,9 @@ Area areaOf(const Block& block, Arrangement arrangement) {
         if (control(id).flags & kOwnMenu)
             take(menuButton(arrangement));
     }
-    around.right = std::min(around.right, kFrmMain.clientWidth);
-    around.bottom = std::min(around.bottom, kFrmMain.clientHeight);
+    const Size window = clientSize(isPanel(block));
+    around.right = std::min(around.right, window.width);
+    around.bottom = std::min(around.bottom, window.height);
     return areaBetween(around);
 }
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "design/view.hpp"
 #include "design/window_design.hpp"
 
 // What the web page adds to the design: a button for the menu of the
@@ -33,7 +34,15 @@ struct Block {
 };
 
 // The column, top to bottom.
-extern const std::array<Block, 8> kColumn;
+extern const std::array<Block, 10> kColumn;
+
+// Whether a block shows in a view: a block of controls hides, leaving no gap
+// in the column, while none of its controls shows.
+bool shows(const Block& block, const View& view);
+
+// Whether a block is the pointing panel, which shows only with it, to the
+// right of the window where the screen has room for both.
+bool isPanel(const Block& block);
 
 // A block's part of the window. A block of drawings has its view's part:
 // the side view from the window's left edge to the front dish's design
@@ -58,7 +67,8 @@ Area menuButton(Arrangement arrangement);
 int margin();
 int gap();
 
-// How wide the screen must be for the whole window and its margins.
-int wholeWindowWidth();
+// How wide the screen must be for the whole window and its margins, with
+// the pointing panel shown or not.
+int wholeWindowWidth(bool panelShown);
 
 }  // namespace lnb::design::web

@@ -26,6 +26,9 @@ constexpr auto kSysBack = kSystemWindowBackground;
 constexpr auto kSysText = kSystemWindowText;
 constexpr auto kDefault = std::nullopt;
 constexpr auto kWindow = Id::frmMain;
+constexpr auto kPanel = Id::fraApuntar;
+// The panel's button and its frame say the same.
+constexpr std::string_view kPanelCaption = "Apuntar y multifoco";
 }  // namespace
 
 // Positions are in twips from the container's top left corner. Labels and
@@ -36,6 +39,11 @@ constexpr auto kWindow = Id::frmMain;
 // dish sheet, a frame like "Medidas" in the free space at the top right: the
 // design's 225-twip gap after "Medidas", its top and bottom, the 240-twip
 // right margin; its lines in the window's own font size, under its caption.
+// The pointing panel's button lies under the side view, where no drawing
+// reaches at the example figures; the panel, a frame like the others, to the
+// right of the design's window, its fields captioned as "Vertical" is, its
+// lines under them. Where the desktop windows say how degrees are written,
+// the page has its button for the browser's place and the line beside it.
 // clang-format off
 const std::array<Control, kControlCount> kControls{{
 //   id                     name                 kind                container   caption                        text                             Left   Top   Width Height font            fore        back        flags
@@ -60,6 +68,25 @@ const std::array<Control, kControlCount> kControls{{
     {Id::lblFicha1,         "lblFicha1",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   300,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
     {Id::lblFicha2,         "lblFicha2",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   510,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
     {Id::lblFicha3,         "lblFicha3",         Kind::Label,        Id::fraFicha, "",                          nullptr,                         120,   720,  4035, 210,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::cmdApuntar,        "cmdApuntar",        Kind::Button,       kWindow,    kPanelCaption,                 nullptr,                         240,   8880, 2775, 495,  k9_75,           kSysText,   kLightGrey, kToggle},
+    {Id::fraApuntar,        "fraApuntar",        Kind::Frame,        kWindow,    kPanelCaption,                 nullptr,                         12315, 240,  4920, 5355, k13_5,           kBlue,      kLightGrey, kNone},
+    {Id::lblLatitud,        "lblLatitud",        Kind::Label,        kPanel,     "Latitud",                     nullptr,                         240,   540,  1800, 375,  k12,             kSysText,   kSysBack,   kTransparent},
+    {Id::txtLatitud,        "txtLatitud",        Kind::TextField,    kPanel,     "",                            &WindowState::txtLatitud,        2040,  480,  2640, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::lblLongitud,       "lblLongitud",       Kind::Label,        kPanel,     "Longitud",                    nullptr,                         240,   1110, 1800, 375,  k12,             kSysText,   kSysBack,   kTransparent},
+    {Id::txtLongitud,       "txtLongitud",       Kind::TextField,    kPanel,     "",                            &WindowState::txtLongitud,       2040,  1050, 2640, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::lblSatelite,       "lblSatelite",       Kind::Label,        kPanel,     "Satélite",                    nullptr,                         240,   1680, 1800, 375,  k12,             kSysText,   kSysBack,   kTransparent},
+    {Id::txtSatelite,       "txtSatelite",       Kind::TextField,    kPanel,     "",                            &WindowState::txtSatelite,       2040,  1620, 2640, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::lblSatelite2,      "lblSatelite2",      Kind::Label,        kPanel,     "2.º satélite",                nullptr,                         240,   2250, 1800, 375,  k12,             kSysText,   kSysBack,   kTransparent},
+    {Id::txtSatelite2,      "txtSatelite2",      Kind::TextField,    kPanel,     "",                            &WindowState::txtSatelite2,      2040,  2190, 2640, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::lblSatelite3,      "lblSatelite3",      Kind::Label,        kPanel,     "3.º satélite",                nullptr,                         240,   2820, 1800, 375,  k12,             kSysText,   kSysBack,   kTransparent},
+    {Id::txtSatelite3,      "txtSatelite3",      Kind::TextField,    kPanel,     "",                            &WindowState::txtSatelite3,      2040,  2760, 2640, 495,  k12,             kDefault,   kDefault,   kNone},
+    {Id::lblApunte1,        "lblApunte1",        Kind::Label,        kPanel,     "",                            nullptr,                         120,   3390, 4680, 285,  k9_75,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblApunte2,        "lblApunte2",        Kind::Label,        kPanel,     "",                            nullptr,                         120,   3705, 4680, 285,  k9_75,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblApunte3,        "lblApunte3",        Kind::Label,        kPanel,     "",                            nullptr,                         120,   4020, 4680, 285,  k9_75,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblApunte4,        "lblApunte4",        Kind::Label,        kPanel,     "",                            nullptr,                         120,   4335, 4680, 285,  k9_75,           kSysText,   kSysBack,   kTransparent | kShrinksToFit},
+    {Id::lblNotacion,       "lblNotacion",       Kind::Label,        kPanel,     "",                            nullptr,                         120,   4815, 4680, 285,  k8_25,           kSysText,   kSysBack,   kTransparent | kShrinksToFit | kDesktopOnly},
+    {Id::cmdUbicacion,      "cmdUbicacion",      Kind::Button,       kPanel,     "Usar mi ubicación",           nullptr,                         120,   4740, 2160, 435,  k9_75,           kSysText,   kLightGrey, kPageOnly},
+    {Id::lblUbicacion,      "lblUbicacion",      Kind::Label,        kPanel,     "",                            nullptr,                         2400,  4815, 2400, 285,  k8_25,           kDarkRed,   kSysBack,   kTransparent | kShrinksToFit | kPageOnly},
 }};
 // clang-format on
 
@@ -76,6 +103,21 @@ bool isDisabled(const Control& control) {
     return control.container != Id::frmMain && isDisabled(design::control(control.container));
 }
 
+Size clientSize(bool panelShown) {
+    if (!panelShown)
+        return {kFrmMain.clientWidth, kFrmMain.clientHeight};
+    const Control& panel = control(Id::fraApuntar);
+    return {panel.left + panel.width + control(Id::Frame1).left, kFrmMain.clientHeight};
+}
+
+bool inPanel(const Control& control) {
+    return control.id == Id::fraApuntar || control.container == Id::fraApuntar;
+}
+
+bool isOnPlatform(const Control& control, bool page) {
+    return !(control.flags & (page ? kDesktopOnly : kPageOnly));
+}
+
 Id fieldOf(Input input) {
     switch (input) {
         case Input::Vertical:
@@ -83,9 +125,19 @@ Id fieldOf(Input input) {
         case Input::Horizontal:
             return Id::txtHorizontal;
         case Input::Depth:
+            return Id::txtProfundidad;
+        case Input::Latitude:
+            return Id::txtLatitud;
+        case Input::Longitude:
+            return Id::txtLongitud;
+        case Input::Satellite:
+            return Id::txtSatelite;
+        case Input::Satellite2:
+            return Id::txtSatelite2;
+        case Input::Satellite3:
             break;
     }
-    return Id::txtProfundidad;
+    return Id::txtSatelite3;
 }
 
 std::optional<Input> inputOf(Id id) {
@@ -100,17 +152,11 @@ bool isInput(Id id) {
     return inputOf(id).has_value();
 }
 
-// The two diameters are named by their labels, the depth by its frame.
+// The depth is named by its frame, every other field by the label before it.
 const Control& captionOf(Input input) {
-    switch (input) {
-        case Input::Vertical:
-            return control(Id::Label1);
-        case Input::Horizontal:
-            return control(Id::Label2);
-        case Input::Depth:
-            break;
-    }
-    return control(Id::Frame2);
+    if (input == Input::Depth)
+        return control(Id::Frame2);
+    return control(static_cast<Id>(static_cast<std::size_t>(fieldOf(input)) - 1));
 }
 
 bool isDescribed(const Control& control) {

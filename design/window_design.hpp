@@ -14,11 +14,12 @@
 // place (15 twips a pixel at 96 DPI).
 namespace lnb::design {
 
-enum class Kind { Frame, Label, TextField, OptionButton };
+enum class Kind { Frame, Label, TextField, OptionButton, Button };
 
 // The controls, named as the design names them, in tab order: the design's
-// sixteen, then the window's own: the line under the result, and the dish
-// sheet's frame with its lines.
+// sixteen, then the window's own: the line under the result, the dish
+// sheet's frame with its lines, and the pointing panel's button, frame,
+// fields and lines.
 enum class Id {
     Frame1,
     Label1,
@@ -41,7 +42,26 @@ enum class Id {
     lblFicha1,
     lblFicha2,
     lblFicha3,
-    frmMain,  // the window itself, as a container
+    cmdApuntar,  // shows and hides the pointing panel
+    fraApuntar,  // the pointing panel
+    lblLatitud,
+    txtLatitud,
+    lblLongitud,
+    txtLongitud,
+    lblSatelite,
+    txtSatelite,
+    lblSatelite2,
+    txtSatelite2,
+    lblSatelite3,
+    txtSatelite3,
+    lblApunte1,    // where the dish points
+    lblApunte2,    // how its face tilts, how the LNB turns
+    lblApunte3,    // where the second satellite's LNB goes
+    lblApunte4,    // the third's
+    lblNotacion,   // how degrees are written (where the page has its location button)
+    cmdUbicacion,  // the page's: the place from the browser
+    lblUbicacion,  // why the browser gave no place
+    frmMain,       // the window itself, as a container
 };
 
 // A colour as the design states it: 0x00BBGGRR, or a system colour when the
@@ -129,6 +149,9 @@ enum Flags : unsigned {
     // A control with a menu of its own (the result): a right click over it
     // opens it though the control is disabled, and the page gives it a button.
     kOwnMenu = 1u << 6,
+    kToggle = 1u << 7,       // a button that stays down while what it shows is shown
+    kPageOnly = 1u << 8,     // only the web page has it (the browser's place)
+    kDesktopOnly = 1u << 9,  // only the desktop windows have it, where the page has its own
 };
 
 struct Control {
@@ -157,6 +180,14 @@ extern const Window kFrmMain;
 
 // How many controls the window has: the rows of the table below.
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Id::frmMain);
+
+// The window's client area with the pointing panel shown or hidden: the
+// design's, or grown to the right by the panel and the design's margin.
+struct Size {
+    int width, height;  // twips
+    bool operator==(const Size&) const = default;
+};
+Size clientSize(bool panelShown);
 
 // The controls in the order of their tab index (which is their Id).
 extern const std::array<Control, kControlCount> kControls;
@@ -197,23 +228,38 @@ inline constexpr int kFrameCaptionPadding = 30;
 // under the result above the design's three. Frames, text fields and option
 // buttons lie above all of them.
 inline constexpr std::array<Id, 4> kLabelsTopDown{Id::lblAviso, Id::Label5, Id::Label4, Id::Label3};
-inline constexpr std::array<PictureId, 6> kPicturesTopDown{
-    PictureId::imgPalo1,  PictureId::imgPalo2, PictureId::imgLnb2,
-    PictureId::imgPlato2, PictureId::imgLnb1,  PictureId::imgPlato1};
+inline constexpr std::array<PictureId, kPictureCount> kPicturesTopDown{
+    PictureId::imgPalo1, PictureId::imgPalo2,  PictureId::imgLnb2, PictureId::imgLnb3,
+    PictureId::imgLnb4,  PictureId::imgPlato2, PictureId::imgLnb1, PictureId::imgPlato1};
 
 // The dish sheet's lines, in their frame from the top.
 inline constexpr std::array<Id, 3> kSheetLines{Id::lblFicha1, Id::lblFicha2, Id::lblFicha3};
+// The pointing panel's lines, from the top.
+inline constexpr std::array<Id, 4> kPanelLines{Id::lblApunte1, Id::lblApunte2, Id::lblApunte3,
+                                               Id::lblApunte4};
 
-// The six pictures' names by PictureId, which are also their drawings'
-// (assets/NAME.svg).
-inline constexpr std::array<std::string_view, 6> kPictureNames{"imgPlato1", "imgLnb1", "imgPalo1",
-                                                               "imgPlato2", "imgLnb2", "imgPalo2"};
+// Whether a control is part of the pointing panel, shown only with it.
+bool inPanel(const Control& control);
+// Whether this window has the control: `page` for the web page.
+bool isOnPlatform(const Control& control, bool page);
+
+// The pictures' names by PictureId, and their drawings' (assets/NAME.svg):
+// the further LNBs are the front view's LNB drawn again.
+inline constexpr std::array<std::string_view, kPictureCount> kPictureNames{
+    "imgPlato1", "imgLnb1", "imgPalo1", "imgPlato2", "imgLnb2", "imgPalo2", "imgLnb3", "imgLnb4"};
 constexpr std::string_view pictureName(PictureId id) {
     return kPictureNames[static_cast<std::size_t>(id)];
 }
+constexpr PictureId drawingOf(PictureId id) {
+    return id == PictureId::imgLnb3 || id == PictureId::imgLnb4 ? PictureId::imgLnb2 : id;
+}
+// The drawings, one for each picture of the design.
+inline constexpr std::array<PictureId, 6> kDrawings{PictureId::imgPlato1, PictureId::imgLnb1,
+                                                    PictureId::imgPalo1,  PictureId::imgPlato2,
+                                                    PictureId::imgLnb2,   PictureId::imgPalo2};
 
 // The input field the user types each figure into, and the control whose
-// caption names it ("Vertical", "Horizontal", "Profundidad").
+// caption names it ("Vertical", "Horizontal", "Profundidad", "Latitud", …).
 Id fieldOf(Input input);
 std::optional<Input> inputOf(Id id);
 bool isInput(Id id);

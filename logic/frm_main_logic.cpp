@@ -32,6 +32,8 @@ void FrmMainLogic::type(Input input, std::string text) {
             return run(&FrmMainLogic::txtHorizontal_Change);
         case Input::Depth:
             return run(&FrmMainLogic::txtProfundidad_Change);
+        default:
+            return evaluatePanel();  // the panel's fields change nothing else
     }
 }
 
@@ -44,7 +46,14 @@ void FrmMainLogic::enter(Input input, int caret) {
             return txtHorizontal_GotFocus();
         case Input::Depth:
             return txtProfundidad_GotFocus();
+        default:
+            return selectToEnd(state_.input(input));  // as the figures do
     }
+}
+
+void FrmMainLogic::showPanel(bool shown) {
+    state_.cmdApuntar.Value = shown;
+    placeOtherLnbs();
 }
 
 // A failure ends the handler at the failing step; the steps taken stay, and
@@ -59,6 +68,37 @@ void FrmMainLogic::run(Handler handler) {
     evaluation_ =
         evaluate({state_.txtVertical.Text, state_.txtHorizontal.Text, state_.txtProfundidad.Text},
                  separator_, outcome);
+    evaluatePanel();
+}
+
+void FrmMainLogic::evaluatePanel() {
+    panel_ = lnb::evaluatePanel(
+        {state_.txtLatitud.Text, state_.txtLongitud.Text, state_.txtSatelite.Text,
+         state_.txtSatelite2.Text, state_.txtSatelite3.Text},
+        separator_, evaluation_.result, evaluation_.sheet);
+    placeOtherLnbs();
+}
+
+// Each further LNB beside the front view's, as large, moved by its offset at
+// the drawing's scale: seen from the front, the dish's east is on the right
+// where it faces south. Shown only with the panel, and where it has a place
+// the pictures can hold.
+void FrmMainLogic::placeOtherLnbs() {
+    const Picture& main = state_.imgLnb2;
+    for (std::size_t i = 0; i < kOtherLnbs.size(); ++i) {
+        Picture& lnb = state_.picture(kOtherLnbs[i]);
+        const auto& other = panel_.others[i];
+        lnb.Visible = false;
+        if (!state_.cmdApuntar.Value || !other || other->kind != OtherKind::Placed)
+            continue;
+        const double across = pointing::eastOnTheRightFromTheFront(panel_.aim->look) ? 1.0 : -1.0;
+        Outcome ignored;
+        lnb.Visible = lnb.Left.set(Checked(main.Left) + other->offset.east * across * state_.Escala,
+                                   ignored) &&
+                      lnb.Top.set(Checked(main.Top) - other->offset.up * state_.Escala, ignored) &&
+                      lnb.Width.set(Checked(main.Width), ignored) &&
+                      lnb.Height.set(Checked(main.Height), ignored);
+    }
 }
 
 bool FrmMainLogic::loadSteps() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "logic/failure.hpp"
+#include "logic/panel.hpp"
 #include "logic/status.hpp"
 #include "logic/window_state.hpp"
 
@@ -28,12 +29,17 @@ class FrmMainLogic {
     void type(Input input, std::string text);
     // The user entered a field with the caret at `caret` (in characters).
     void enter(Input input, int caret);
+    // The pointing panel shown or hidden (its button pressed, or as kept
+    // from the last run).
+    void showPanel(bool shown);
 
     const WindowState& state() const { return state_; }
     const Status& status() const { return evaluation_.status; }
     // The result while it follows the figures, and the dish sheet they give.
     const std::optional<Result>& result() const { return evaluation_.result; }
     const std::optional<Sheet>& sheet() const { return evaluation_.sheet; }
+    // The pointing panel's outputs, from its fields, the result and the sheet.
+    const PanelEvaluation& panel() const { return panel_; }
     // The failure that stopped the last Change handler (or Load), if any.
     const Outcome& failure() const { return failure_; }
 
@@ -52,6 +58,9 @@ class FrmMainLogic {
 
     // Runs an event's handler afresh, then works out the status.
     void run(Handler handler);
+    // The panel's outputs afresh, and the further LNBs where they place them.
+    void evaluatePanel();
+    void placeOtherLnbs();
 
     // The figure in an input field, or nothing when its text is no number.
     std::optional<double> measure(const TextField& field) const;
@@ -61,6 +70,7 @@ class FrmMainLogic {
     WindowState state_;
     std::string separator_;
     Evaluation evaluation_;
+    PanelEvaluation panel_;
     Outcome failure_;
     std::optional<double> resultWritten_;  // the result as read back, once written
 };

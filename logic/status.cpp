@@ -15,7 +15,7 @@ struct Readings {
 
     // The first field whose text is of `kind`.
     std::optional<Input> first(TextKind kind) const {
-        for (const Input input : kInputs) {
+        for (const Input input : kFigures) {
             if (of(input).kind == kind)
                 return input;
         }
@@ -77,7 +77,7 @@ Status statusOf(const std::array<std::string_view, 3>& texts, std::string_view s
 Evaluation evaluate(const std::array<std::string_view, 3>& texts, std::string_view separator,
                     const HandlerOutcome& outcome) {
     Readings readings;
-    for (const Input input : kInputs) {
+    for (const Input input : kFigures) {
         const auto index = static_cast<std::size_t>(input);
         readings.fields[index] = numeric_text::classify(texts[index], separator);
     }

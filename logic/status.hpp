@@ -76,7 +76,7 @@ struct Evaluation {
     std::optional<Sheet> sheet;
 };
 
-// The outputs after a handler, from the three input texts (in kInputs order).
+// The outputs after a handler, from the three input texts (in kFigures order).
 Evaluation evaluate(const std::array<std::string_view, 3>& texts, std::string_view separator,
                     const HandlerOutcome& outcome);
 

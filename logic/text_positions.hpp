@@ -21,4 +21,9 @@ int lengthInUtf16(std::string_view utf8);
 // whole characters only.
 std::string_view firstUnits(std::string_view utf8, int units);
 
+// Whether `text` is well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing past U+10FFFF) without control characters: a text a field could
+// hold, as a value kept from an earlier run must be.
+bool isPlainText(std::string_view text);
+
 }  // namespace lnb::text_positions

@@ -29,9 +29,9 @@ int characterCount(std::string_view text) {
     return count;
 }
 
-std::array<Rect, 6> WindowState::pictureRects() const {
+std::array<Rect, kPictureCount> WindowState::pictureRects() const {
     const auto all = pictures();
-    std::array<Rect, 6> rects{};
+    std::array<Rect, kPictureCount> rects{};
     std::transform(all.begin(), all.end(), rects.begin(),
                    [](const Picture* picture) { return picture->rect(); });
     return rects;
@@ -44,9 +44,19 @@ const TextField& WindowState::input(Input which) const {
         case Input::Horizontal:
             return txtHorizontal;
         case Input::Depth:
+            return txtProfundidad;
+        case Input::Latitude:
+            return txtLatitud;
+        case Input::Longitude:
+            return txtLongitud;
+        case Input::Satellite:
+            return txtSatelite;
+        case Input::Satellite2:
+            return txtSatelite2;
+        case Input::Satellite3:
             break;
     }
-    return txtProfundidad;
+    return txtSatelite3;
 }
 
 TextField& WindowState::input(Input which) {

@@ -5,14 +5,33 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "logic/checked_number.hpp"
 
 namespace lnb {
 
-// The three input fields, in tab order.
-enum class Input { Vertical, Horizontal, Depth };
-inline constexpr std::array<Input, 3> kInputs{Input::Vertical, Input::Horizontal, Input::Depth};
+// The fields the user types into, in tab order: the dish's three figures,
+// then the pointing panel's place and satellites.
+enum class Input {
+    Vertical,
+    Horizontal,
+    Depth,
+    Latitude,
+    Longitude,
+    Satellite,
+    Satellite2,
+    Satellite3
+};
+inline constexpr std::array<Input, 3> kFigures{Input::Vertical, Input::Horizontal, Input::Depth};
+inline constexpr std::array<Input, 5> kPanelInputs{
+    Input::Latitude, Input::Longitude, Input::Satellite, Input::Satellite2, Input::Satellite3};
+inline constexpr std::array<Input, 8> kInputs{
+    Input::Vertical,  Input::Horizontal, Input::Depth,      Input::Latitude,
+    Input::Longitude, Input::Satellite,  Input::Satellite2, Input::Satellite3};
+constexpr bool isFigure(Input input) {
+    return input == Input::Vertical || input == Input::Horizontal || input == Input::Depth;
+}
 
 // A text field of the window: its text and, for the input fields, the
 // selection, counted in characters (code points of the UTF-8 text).
@@ -26,6 +45,11 @@ struct TextField {
 int characterCount(std::string_view text);
 
 struct OptionButton {
+    bool Value = false;
+};
+
+// A button that stays down while what it shows is shown.
+struct ToggleButton {
     bool Value = false;
 };
 
@@ -53,16 +77,34 @@ struct Rect {
 };
 
 struct Picture {
-    explicit Picture(Rect design)
-        : Left(design.left), Top(design.top), Width(design.width), Height(design.height) {}
+    explicit Picture(Rect design, bool visible = true)
+        : Left(design.left),
+          Top(design.top),
+          Width(design.width),
+          Height(design.height),
+          Visible(visible) {}
 
     Rect rect() const { return {Left.value(), Top.value(), Width.value(), Height.value()}; }
 
     PictureProperty Left, Top, Width, Height;
+    bool Visible;
 };
 
-// The six pictures, side view first, in the order of WindowState::pictures().
-enum class PictureId { imgPlato1, imgLnb1, imgPalo1, imgPlato2, imgLnb2, imgPalo2 };
+// The pictures, in the order of WindowState::pictures(): the design's six,
+// side view first, then the front view's further LNBs, for the pointing
+// panel's second and third satellites.
+enum class PictureId {
+    imgPlato1,
+    imgLnb1,
+    imgPalo1,
+    imgPlato2,
+    imgLnb2,
+    imgPalo2,
+    imgLnb3,
+    imgLnb4
+};
+inline constexpr std::size_t kPictureCount = 8;
+inline constexpr std::array<PictureId, 2> kOtherLnbs{PictureId::imgLnb3, PictureId::imgLnb4};
 
 // Everything the handlers read and write: the window's controls as they are
 // when the window is created, and its scale. These are the only starting
@@ -79,21 +121,36 @@ struct WindowState {
     OptionButton Option1;
     OptionButton Option2;
 
+    // The pointing panel: whether it shows, its place and satellites.
+    ToggleButton cmdApuntar;
+    TextField txtLatitud;
+    TextField txtLongitud;
+    TextField txtSatelite;
+    TextField txtSatelite2;
+    TextField txtSatelite3;
+
     Picture imgPlato1{{240, 2520, 1170, 6135}};
     Picture imgLnb1{{3000, 5400, 375, 375}};
     Picture imgPalo1{{1320, 5760, 1920, 2850}};
     Picture imgPlato2{{5640, 2760, 4860, 4875}};
     Picture imgLnb2{{7800, 4920, 375, 375}};
     Picture imgPalo2{{7800, 5280, 300, 2340}};
+    // Shown where the panel places them, beside imgLnb2 and as large.
+    Picture imgLnb3{{7800, 4920, 375, 375}, false};
+    Picture imgLnb4{{7800, 4920, 375, 375}, false};
 
     std::int16_t Escala = 0;  // twips per unit of measurement
 
-    // The six pictures, side view first.
-    std::array<const Picture*, 6> pictures() const {
-        return {&imgPlato1, &imgLnb1, &imgPalo1, &imgPlato2, &imgLnb2, &imgPalo2};
+    // The pictures, by PictureId.
+    std::array<const Picture*, kPictureCount> pictures() const {
+        return {&imgPlato1, &imgLnb1,  &imgPalo1, &imgPlato2,
+                &imgLnb2,   &imgPalo2, &imgLnb3,  &imgLnb4};
     }
-    std::array<Rect, 6> pictureRects() const;
+    std::array<Rect, kPictureCount> pictureRects() const;
     const Picture& picture(PictureId id) const { return *pictures()[static_cast<std::size_t>(id)]; }
+    Picture& picture(PictureId id) {
+        return const_cast<Picture&>(std::as_const(*this).picture(id));
+    }
 
     // The input field the user types each figure into.
     const TextField& input(Input which) const;

@@ -21,6 +21,8 @@ namespace lnb {
 void describeApplication() {
     // Also the window class on X11, which the desktop entry names.
     QApplication::setApplicationName(QStringLiteral(DISTANCIA_PROGRAM_NAME));
+    // Where the window keeps what it keeps: ~/.config/PROGRAM/PROGRAM.conf.
+    QApplication::setOrganizationName(QStringLiteral(DISTANCIA_PROGRAM_NAME));
     QApplication::setApplicationVersion(QStringLiteral(DISTANCIA_VERSION_TEXT));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DISTANCIA_APP_ID));

@@ -61,7 +61,7 @@ void drawThin(QPainter& painter, const QImage& image, const QRect& from, const Q
 
 }  // namespace
 
-void PicturePainter::paint(QPainter& painter, std::string_view name, const QRectF& target,
+void PicturePainter::paint(QPainter& painter, const ShownPicture& picture, const QRectF& target,
                            const QRectF& window) {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QRectF device(target.topLeft() * ratio, target.size() * ratio);
@@ -78,7 +78,7 @@ void PicturePainter::paint(QPainter& painter, std::string_view name, const QRect
         return;
 
     const QRect region = sourceRegion(across, down);
-    const QImage& image = renderingFor(name, size, region);
+    const QImage& image = renderingFor(picture, size, region);
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);  // the spans are in device pixels
     for (const clipping::Span& x : across) {
@@ -101,13 +101,14 @@ void PicturePainter::paint(QPainter& painter, std::string_view name, const QRect
     painter.restore();
 }
 
-const QImage& PicturePainter::renderingFor(std::string_view name, QSize size, QRect region) {
-    Rendering& rendering = renderings_[name];
+const QImage& PicturePainter::renderingFor(const ShownPicture& picture, QSize size, QRect region) {
+    Rendering& rendering = renderings_[picture.name];
     if (!rendering.svg) {
+        const std::string_view drawing = picture.drawing;
         rendering.svg = std::make_unique<QSvgRenderer>(
-            QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name.data(), name.size())));
-        // The six pictures are compiled into the program.
-        Q_ASSERT_X(rendering.svg->isValid(), "renderingFor", name.data());
+            QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(drawing.data(), drawing.size())));
+        // The drawings are compiled into the program.
+        Q_ASSERT_X(rendering.svg->isValid(), "renderingFor", drawing.data());
     }
     if (rendering.size != size || rendering.region != region) {
         rendering.size = size;

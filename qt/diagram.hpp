@@ -8,9 +8,11 @@
 #include <memory>
 #include <string_view>
 
+#include "design/view.hpp"
+
 class QPainter;
 
-// The two dish drawings: six pictures, each stretched to its rectangle.
+// The two dish drawings: their pictures, each stretched to its rectangle.
 namespace lnb::diagram {
 
 // Draws the pictures stretched to their rectangles, from renderings of their
@@ -24,9 +26,9 @@ class PicturePainter {
     static constexpr int kLargestExact = 16384;
     static constexpr int kMagnifiedRendering = 2048;
 
-    // Paints picture `name` stretched to `target`, of which `window` is all
-    // that can ever show (both in the painter's logical pixels).
-    void paint(QPainter& painter, std::string_view name, const QRectF& target,
+    // Paints `picture`'s drawing stretched to `target`, of which `window` is
+    // all that can ever show (both in the painter's logical pixels).
+    void paint(QPainter& painter, const ShownPicture& picture, const QRectF& target,
                const QRectF& window);
 
   private:
@@ -37,7 +39,7 @@ class PicturePainter {
         QImage image;
     };
 
-    const QImage& renderingFor(std::string_view name, QSize size, QRect region);
+    const QImage& renderingFor(const ShownPicture& picture, QSize size, QRect region);
 
     std::map<std::string_view, Rendering> renderings_;
 };

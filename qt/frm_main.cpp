@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 #include "logic/picture_clipping.hpp"
 #include "qt/accessibility.hpp"
 #include "qt/application.hpp"
+#include "qt/button.hpp"
 #include "qt/frame.hpp"
 #include "qt/input_field.hpp"
 #include "qt/menus.hpp"
@@ -57,8 +60,23 @@ QRadioButton* createOption(QWidget* parent) {
     return option;
 }
 
+QPushButton* createButton(const design::Control& control, QWidget* parent) {
+    auto* button = new Button(parent);
+    button->setCheckable(control.flags & design::kToggle);
+    return button;
+}
+
 QRect toUpdate(const clipping::PixelRect& area) {
     return QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
+}
+
+QSize toPixels(const design::Size& size) {
+    return {qRound(units::toPixels(size.width)), qRound(units::toPixels(size.height))};
+}
+
+// The controls this window has: all but the page's own.
+bool isHere(const design::Control& control) {
+    return design::isOnPlatform(control, false);
 }
 
 }  // namespace
@@ -67,8 +85,7 @@ FrmMain::FrmMain(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), presenter_(std::move(decimalSeparator), measure_) {
     installAccessibility();
     setObjectName(toQString(design::kFrmMain.name));
-    resize(qRound(units::toPixels(design::kFrmMain.clientWidth)),
-           qRound(units::toPixels(design::kFrmMain.clientHeight)));
+    resize(toPixels(design::clientSize(false)));
     setAutoFillBackground(true);
     setWindowIcon(programIcon());
     createControls();
@@ -77,11 +94,15 @@ FrmMain::FrmMain(std::string decimalSeparator, QWidget* parent)
     nameForScreenReaders();
     showView(presenter_.view());  // before the inputs tell the core of their first texts
     for (const Input which : kInputs) bindInput(which);
+    connect(static_cast<QPushButton*>(widget(Id::cmdApuntar)), &QPushButton::clicked, this,
+            [this] { onPanelButton(); });
 }
 
 // The controls in tab order, so that each frame exists before what it holds.
 void FrmMain::createControls() {
     for (const design::Control& control : design::kControls) {
+        if (!isHere(control))
+            continue;
         QWidget* created = createWidget(control);
         created->setObjectName(toQString(control.name));
         created->setGeometry(units::toPixels(control));
@@ -102,6 +123,8 @@ QWidget* FrmMain::createWidget(const design::Control& control) {
             return createLabel(control, parent);
         case design::Kind::OptionButton:
             return createOption(parent);
+        case design::Kind::Button:
+            return createButton(control, parent);
         case design::Kind::TextField:
             break;
     }
@@ -127,11 +150,20 @@ void FrmMain::stackLabelsUnderTheRest() {
     for (const Id id : design::kLabelsTopDown) widget(id)->lower();
 }
 
-// Only the inputs take the focus (frames and labels never do, the options
-// and output fields are made unfocusable); Tab goes through them in tab order.
+// Only the inputs and buttons take the focus (frames and labels never do,
+// the options and output fields are made unfocusable); Tab goes through
+// them in tab order.
 void FrmMain::setTabOrder() {
-    for (std::size_t i = 1; i < kInputs.size(); ++i)
-        QWidget::setTabOrder(input(kInputs[i - 1]), input(kInputs[i]));
+    QWidget* previous = nullptr;
+    for (const design::Control& control : design::kControls) {
+        QWidget* next = isHere(control) ? widget(control.id) : nullptr;
+        if (!next || next->focusPolicy() == Qt::NoFocus || control.kind == design::Kind::Label ||
+            control.kind == design::Kind::Frame)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 // Each field is named by its caption, which is also its buddy.
@@ -154,6 +186,16 @@ void FrmMain::bindInput(Input which) {
             [this, which](Qt::FocusReason reason) { onEntered(which, reason); });
 }
 
+void FrmMain::keepIn(QSettings& settings) {
+    for (const std::string_view name : kKeptNames) {
+        const QVariant value = settings.value(toQString(name));
+        // Anything but a text is none of this program's.
+        if (value.typeId() == QMetaType::QString)
+            presenter_.restore(name, value.toString().toStdString());
+    }
+    settings_ = &settings;
+}
+
 void FrmMain::Form_Load() {
     showView(presenter_.load());
     input(Input::Vertical)->setFocus(Qt::OtherFocusReason);
@@ -161,6 +203,22 @@ void FrmMain::Form_Load() {
 
 void FrmMain::onTextChanged(Input which, const QString& text) noexcept {
     showView(presenter_.type(which, text.toStdString()));
+    if (!isFigure(which))
+        keep();
+}
+
+void FrmMain::onPanelButton() noexcept {
+    showView(presenter_.togglePanel());
+    keep();
+}
+
+// Written as it changes: nothing is lost however the program ends.
+void FrmMain::keep() {
+    if (!settings_)
+        return;
+    for (const auto& [name, value] : presenter_.kept())
+        settings_->setValue(toQString(name), toQString(value));
+    settings_->sync();  // at once: a session that ends kills the program
 }
 
 // A click keeps the caret where it put it; the keyboard takes the selection
@@ -179,14 +237,16 @@ void FrmMain::showView(const View& view) noexcept {
         setColour(this, QPalette::Window, view.window.back);
         setFont(units::toQFont(design::kFrmMain.font, view.window.pointSize));
     }
+    if (view.clientSize != shown_.clientSize)
+        resize(toPixels(view.clientSize));
     for (const design::Control& control : design::kControls) {
         const auto i = static_cast<std::size_t>(control.id);
-        if (view.controls[i] != shown_.controls[i])
+        if (isHere(control) && view.controls[i] != shown_.controls[i])
             showControl(control, view.controls[i], shown_.controls[i]);
     }
     if (view.selection)
         showSelection(*view.selection);
-    repaintMovedPictures(view);
+    repaintPictures(view);
     shown_ = view;
 }
 
@@ -216,6 +276,16 @@ void FrmMain::showControl(const design::Control& control, const ShownControl& no
             static_cast<QRadioButton*>(shown)->setText(text);
             static_cast<QRadioButton*>(shown)->setChecked(now.checked);
             break;
+        case design::Kind::Button: {
+            auto* button = static_cast<QPushButton*>(shown);
+            button->setText(text);
+            button->setChecked(now.checked);
+            if (coloured) {
+                setColour(button, QPalette::ButtonText, now.fore);
+                setColour(button, QPalette::Button, now.back);
+            }
+            return;
+        }
         case design::Kind::TextField: {
             auto* field = static_cast<QLineEdit*>(shown);
             if (coloured) {
@@ -249,8 +319,8 @@ void FrmMain::showSelection(const Selection& selection) {
 void FrmMain::contextMenuEvent(QContextMenuEvent* event) noexcept {
     for (const design::Control& control : design::kControls) {
         const ShownControl& shown = shown_[control.id];
-        QWidget* under = widget(control.id);
-        if (!(control.flags & design::kOwnMenu) || !under->isVisible() ||
+        QWidget* under = isHere(control) ? widget(control.id) : nullptr;
+        if (!(control.flags & design::kOwnMenu) || !under || !under->isVisible() ||
             !QRect(under->mapTo(this, QPoint()), under->size()).contains(event->pos()))
             continue;
         QMenu* menu = new QMenu(this);
@@ -263,26 +333,24 @@ void FrmMain::contextMenuEvent(QContextMenuEvent* event) noexcept {
     QWidget::contextMenuEvent(event);
 }
 
-// Where a picture was and where it is now, for each that moved.
-void FrmMain::repaintMovedPictures(const View& view) {
+// What the core says to paint again, as much of it as the window shows.
+void FrmMain::repaintPictures(const View& view) {
     const clipping::PixelRect window{0, 0, width(), height()};
-    for (const ShownPicture& picture : view.picturesBottomUp) {
-        if (!picture.moved())
-            continue;
-        for (const Rect& place : {picture.before, picture.now}) {
-            const QRectF pixels = units::toPixels(place);
-            if (const auto area = clipping::repaintArea(pixels.x(), pixels.y(), pixels.width(),
-                                                        pixels.height(), window))
-                update(toUpdate(*area));
-        }
+    for (const Rect& place : view.repaint) {
+        const QRectF pixels = units::toPixels(place);
+        if (const auto area = clipping::repaintArea(pixels.x(), pixels.y(), pixels.width(),
+                                                    pixels.height(), window))
+            update(toUpdate(*area));
     }
 }
 
 void FrmMain::paintEvent(QPaintEvent* /*event*/) noexcept {
     QPainter painter(this);
     const QRectF window = rect();
-    for (const ShownPicture& picture : shown_.picturesBottomUp)
-        picturePainter_.paint(painter, picture.name, units::toPixels(picture.now), window);
+    for (const ShownPicture& picture : shown_.picturesBottomUp) {
+        if (picture.shown)
+            picturePainter_.paint(painter, picture, units::toPixels(picture.now), window);
+    }
 }
 
 }  // namespace lnb

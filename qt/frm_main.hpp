@@ -10,6 +10,7 @@
 #include "qt/units.hpp"
 
 class QMenu;
+class QSettings;
 
 namespace lnb {
 
@@ -22,6 +23,10 @@ class FrmMain : public QWidget {
   public:
     // Figures are read and written with the user's decimal separator.
     explicit FrmMain(std::string decimalSeparator, QWidget* parent = nullptr);
+
+    // What the window kept from its last run, taken from `settings`, where it
+    // keeps it from now on; call before Form_Load.
+    void keepIn(QSettings& settings);
 
     // Computes and draws the example figures; call before the window is shown.
     void Form_Load();
@@ -46,11 +51,13 @@ class FrmMain : public QWidget {
 
     void onTextChanged(Input which, const QString& text) noexcept;
     void onEntered(Input which, Qt::FocusReason reason) noexcept;
+    void onPanelButton() noexcept;
     void showView(const View& view) noexcept;
     void showControl(const design::Control& control, const ShownControl& now,
                      const ShownControl& before);
     void showSelection(const Selection& selection);
-    void repaintMovedPictures(const View& view);
+    void repaintPictures(const View& view);
+    void keep();
 
     units::FontMeasure measure_;
     Presenter presenter_;
@@ -58,6 +65,7 @@ class FrmMain : public QWidget {
 
     std::array<QWidget*, design::kControlCount> controls_{};  // by design::Id
     QMenu* resultMenu_ = nullptr;
+    QSettings* settings_ = nullptr;
     diagram::PicturePainter picturePainter_;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <optional>
 
 #include "qt/application.hpp"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     lnb::speakSpanish();
     lnb::useOwnStyle();
     lnb::FrmMain frmMain(QLocale().decimalPoint().toStdString());
+    QSettings settings;
+    frmMain.keepIn(settings);
     frmMain.Form_Load();
     frmMain.show();
     lnb::quitAfterFirstPaintWhenMeasured(frmMain);

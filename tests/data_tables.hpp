@@ -5,8 +5,10 @@
 // written in C++. They are compiled in, so that the suites need no file at run
 // time (the Windows build runs them under Wine).
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -153,6 +155,38 @@ inline std::vector<PicturePoint> picturePoints() {
         points.push_back({f.at(0), std::stoi(f.at(1)), std::stoi(f.at(2)), looks});
     }
     return points;
+}
+
+// The pointing panel's lines for a place and satellites (tests/data/pointing.tsv).
+struct PointingRow {
+    std::string separator;
+    std::array<std::string, 3> figures;  // V, H, p
+    std::array<std::string, 5> panel;    // in kPanelInputs order
+    std::array<std::string, 4> lines;
+    std::optional<std::pair<int, int>> secondLnbApex;  // pixels at 96 DPI
+};
+
+inline void PrintTo(const PointingRow& row, std::ostream* os) {
+    *os << "'" << row.separator << "' " << row.panel[0] << " / " << row.panel[1] << " / "
+        << row.panel[2];
+}
+
+inline std::vector<PointingRow> pointingRows() {
+    std::vector<PointingRow> rows;
+    for (const auto& f : detail::rowsOf(kPointingTable)) {
+        PointingRow row;
+        row.separator = f.at(0);
+        const auto figures = detail::split(f.at(1), ';');
+        for (std::size_t i = 0; i < 3; ++i) row.figures[i] = figures.at(i);
+        for (std::size_t i = 0; i < 5; ++i) row.panel[i] = f.at(2 + i);
+        for (std::size_t i = 0; i < 4; ++i) row.lines[i] = f.at(7 + i);
+        if (f.at(11) != "-") {
+            const auto at = detail::split(f.at(11), ',');
+            row.secondLnbApex = std::pair(std::stoi(at.at(0)), std::stoi(at.at(1)));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 }  // namespace lnb::testing

@@ -114,6 +114,31 @@ def copied_sheet(figures, result, sheet):
     return "\n".join(lines + [f"Distancia aplicable: {result}"] + sheet) + "\n"
 
 
+PANEL_SPOKEN = ["Latitud", "Longitud", "Satélite", "2.º satélite", "3.º satélite"]
+
+
+def pointing_rows(separator):
+    """The pointing panel's rows for a locale's separator
+    (tests/data/pointing.tsv): (figures as {control: text}, the panel's five
+    fields, the four lines, the second LNB's apex (x, y) or None)."""
+    rows = []
+    for row in table("pointing.tsv"):
+        if row[0] != separator:
+            continue
+        figures = dict(zip(("txtVertical", "txtHorizontal", "txtProfundidad"), row[1].split(";")))
+        apex = None if row[11] == "-" else tuple(int(v) for v in row[11].split(","))
+        rows.append((figures, row[2:7], row[7:11], apex))
+    if not rows:
+        sys.exit(f"no pointing rows for '{separator}'")
+    return rows
+
+
+def outline_near(pixel, x, y):
+    """Whether the drawings' dark blue outline passes within 2 px of a point;
+    `pixel(x, y)` gives (r, g, b)."""
+    return any(is_blue(pixel(x + dx, y + dy)) for dx in range(-2, 3) for dy in range(-2, 3))
+
+
 def picture_points():
     """(what, x, y, looks) of tests/data/pictures.tsv."""
     return [(what, int(x), int(y), looks) for what, x, y, looks in table("pictures.tsv")]

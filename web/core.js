@@ -119,10 +119,26 @@ export class Core {
     }
   }
 
-  // The window loaded, figures read and written with `separator`.
-  load(separator) { return this.answer(this.call('load', separator)); }
+  // The window loaded, figures read and written with `separator`, with what
+  // the page kept from its last visit: [name, text] pairs, which the core
+  // takes or drops.
+  load(separator, kept = []) {
+    this.call('create', separator);
+    for (const [name, value] of kept) this.call('restore', name, value);
+    return this.answer(this.call('load'));
+  }
   type(input, text) { return this.answer(this.call('type', input, text)); }
   enter(input, caret, byClick) { return this.answer(this.call('enter', input, caret, byClick ? 1 : 0)); }
+  togglePanel() { return this.answer(this.call('togglePanel')); }
+  // The browser's place in degrees; or why it gave none: 'refused',
+  // 'unavailable' or 'unsupported'.
+  useLocation(latitude, longitude) {
+    return this.answer(this.call('useLocation', latitude, longitude));
+  }
+  locationFailed(why) {
+    return this.answer(this.call('locationFailed',
+                                 ['refused', 'unavailable', 'unsupported'].indexOf(why)));
+  }
   paste(input, start, length, text) {
     return this.answer(this.call('paste', input, start, length, text));
   }

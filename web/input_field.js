@@ -7,7 +7,8 @@
 // browser's own editing does, so that undo takes it back.
 
 export class InputField {
-  // `which` is the field's input (0 vertical, 1 horizontal, 2 depth);
+  // `which` is the field's input, as the core numbers them (the three
+  // figures, then the pointing panel's five);
   // `changed(text)` and `entered(caret, byClick)` report to the page, which
   // shows the view they give.
   constructor(element, which, core, { changed, entered }) {

@@ -18,6 +18,17 @@ const coloursOf = (view) => ({
   'highlight-text': view.system.highlightText,
 });
 
+// What the page kept from the last visit, under the names the core keeps
+// it by: [name, text] pairs.
+function readKept(names) {
+  try {
+    return names.map((name) => [name, localStorage.getItem(name)])
+      .filter(([, value]) => value !== null);
+  } catch {
+    return [];  // storage refused: nothing was kept
+  }
+}
+
 export class Page {
   constructor(design, core) {
     this.core = core;
@@ -36,7 +47,30 @@ export class Page {
       if (control.input !== null) this.fields[control.input] = this.field(control);
     }
     this.listenForTheMenu(this.controls.findIndex((control) => control.ownMenu));
+    this.listenForTheButtons();
     this.pictures = new Pictures(this.blocks.filter((block) => block.pictures.length), core);
+    this.kept = {};
+  }
+
+  // The panel's button shows and hides it; the place's button asks the
+  // browser where the user is.
+  listenForTheButtons() {
+    const click = (name, action) => this.controls.find((control) => control.name === name)
+      .element.addEventListener('click', action);
+    click('cmdApuntar', () => this.show(this.core.togglePanel()));
+    click('cmdUbicacion', () => this.askForThePlace());
+  }
+
+  askForThePlace() {
+    if (!navigator.geolocation) {
+      this.show(this.core.locationFailed('unsupported'));
+      return;
+    }
+    navigator.geolocation.getCurrentPosition(
+      ({ coords }) => this.show(this.core.useLocation(coords.latitude, coords.longitude)),
+      (error) => this.show(this.core.locationFailed(
+        error.code === error.PERMISSION_DENIED ? 'refused' : 'unavailable')),
+      { maximumAge: 600000, timeout: 30000 });
   }
 
   field({ element, input }) {
@@ -64,12 +98,12 @@ export class Page {
     this.shown = shown;
     this.colours = shown && coloursOf(shown);
     this.pictures.shown = shown?.pictures ?? [];
-    let view = this.core.load(separator);
+    this.kept = { ...shown?.kept };
+    let view = this.core.load(separator, readKept(Object.keys(this.kept)));
     for (const field of this.fields) {
-      const control = this.controls.find((c) => c.input === field.which);
+      const i = this.controls.findIndex((c) => c.input === field.which);
       const typed = field.element.value;
-      if (typed !== view.controls[this.controls.indexOf(control)].text)
-        view = this.core.type(field.which, typed);
+      if (typed !== (shown ?? view).controls[i].text) view = this.core.type(field.which, typed);
     }
     this.show(view);
     if (!this.fields.some((field) => field.element === document.activeElement))
@@ -83,6 +117,8 @@ export class Page {
         document.documentElement.style.setProperty(`--${name}`, toCss(rgb));
     }
     this.colours = colours;
+    document.documentElement.classList.toggle('panel-shown', view.grown);
+    this.keep(view.kept);
     if (document.title !== view.window.text) {
       document.title = view.window.text;
       document.querySelector('h1').textContent = view.window.text;
@@ -92,15 +128,28 @@ export class Page {
       if (this.controls[i].element) this.showControl(this.controls[i], shown,
                                                      this.shown?.controls[i]);
     });
-    for (const block of this.blocks) {
-      const empty = block.controls.length > 0 &&
-                    block.controls.every((i) => !view.controls[i].shown);
-      if (block.element.hidden !== empty) block.element.hidden = empty;
-    }
+    this.blocks.forEach((block, i) => {
+      const hidden = !view.blocksShown[i];
+      if (block.element.hidden !== hidden) block.element.hidden = hidden;
+    });
     if (view.selection) this.fields[view.selection.field].select(view.selection.start,
                                                                   view.selection.length);
     this.shown = view;
     this.pictures.paint(view.pictures);
+  }
+
+  // Whatever the core keeps for the next visit, as it changes; a browser
+  // that keeps nothing (private windows, storage full) loses only that.
+  keep(kept) {
+    for (const [name, value] of Object.entries(kept)) {
+      if (this.kept[name] === value) continue;
+      this.kept[name] = value;
+      try {
+        localStorage.setItem(name, value);
+      } catch {
+        // kept for this visit only
+      }
+    }
   }
 
   // Only what changed is touched (everything, the first time): a keystroke
@@ -128,6 +177,11 @@ export class Page {
       case 'option':
         if (shown.text !== was.text) element.lastElementChild.textContent = shown.text;
         if (shown.checked !== was.checked) element.firstElementChild.checked = shown.checked;
+        break;
+      case 'button':
+        if (shown.text !== was.text) element.textContent = shown.text;
+        if (control.toggle && shown.checked !== was.checked)
+          element.setAttribute('aria-pressed', String(shown.checked));
         break;
       default:
         if (shown.text !== was.text) element.textContent = shown.text;

@@ -57,26 +57,55 @@ lnb::Input inputOf(int index) {
     return static_cast<lnb::Input>(index);
 }
 
+const char* viewAnswer(const lnb::View& view) {
+    return answerWith(lnb::web::viewJson(view, presenter->kept()));
+}
+
 }  // namespace
 
 extern "C" {
 
-// The page's window made and loaded, figures read and written with
-// `separator`.
-__attribute__((export_name("load"))) const char* load(const char* separator, std::size_t length) {
+// The page's window made, figures read and written with `separator`; then
+// given what the page kept from its last visit, name by name; then loaded.
+__attribute__((export_name("create"))) void create(const char* separator, std::size_t length) {
     presenter = std::make_unique<lnb::Presenter>(std::string(separator, length), measure);
-    return answerWith(lnb::web::viewJson(presenter->load()));
+}
+
+__attribute__((export_name("restore"))) void restore(const char* name, std::size_t nameLength,
+                                                     const char* value, std::size_t valueLength) {
+    presenter->restore(std::string_view(name, nameLength), std::string_view(value, valueLength));
+}
+
+__attribute__((export_name("load"))) const char* load() {
+    return viewAnswer(presenter->load());
 }
 
 __attribute__((export_name("type"))) const char* type(int input, const char* text,
                                                       std::size_t length) {
-    return answerWith(
-        lnb::web::viewJson(presenter->type(inputOf(input), std::string_view(text, length))));
+    return viewAnswer(presenter->type(inputOf(input), std::string_view(text, length)));
 }
 
 __attribute__((export_name("enter"))) const char* enter(int input, int caret, int byClick) {
     const auto entry = byClick ? lnb::Entry::Click : lnb::Entry::Keyboard;
-    return answerWith(lnb::web::viewJson(presenter->enter(inputOf(input), caret, entry)));
+    return viewAnswer(presenter->enter(inputOf(input), caret, entry));
+}
+
+__attribute__((export_name("togglePanel"))) const char* togglePanel() {
+    return viewAnswer(presenter->togglePanel());
+}
+
+// The browser's place, in degrees north and east; or why it gave none (the
+// number of a texts::LocationFailure).
+__attribute__((export_name("useLocation"))) const char* useLocation(double latitude,
+                                                                    double longitude) {
+    return viewAnswer(presenter->useLocation(latitude, longitude));
+}
+
+__attribute__((export_name("locationFailed"))) const char* locationFailed(int failure) {
+    const auto why = failure == 0   ? lnb::texts::LocationFailure::Refused
+                     : failure == 1 ? lnb::texts::LocationFailure::Unavailable
+                                    : lnb::texts::LocationFailure::Unsupported;
+    return viewAnswer(presenter->locationFailed(why));
 }
 
 __attribute__((export_name("paste"))) const char* paste(int input, int start, int length,

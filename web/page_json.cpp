@@ -3,12 +3,15 @@
 
 #include "design/web_layout.hpp"
 
+#include <iterator>
+
 #include "web/json.hpp"
 
 namespace lnb::web {
 namespace {
 
-constexpr const char* kKinds[] = {"frame", "label", "textField", "option"};
+constexpr const char* kKinds[] = {"frame", "label", "textField", "option", "button"};
+static_assert(std::size(kKinds) == static_cast<std::size_t>(design::Kind::Button) + 1);
 
 void writeArea(Json& json, std::string_view name, const design::web::Area& area) {
     json.key(name)
@@ -33,6 +36,7 @@ void writeControl(Json& json, const design::Control& control) {
         .field("italic", control.font.italic)
         .field("transparent", (control.flags & design::kTransparent) != 0)
         .field("ownMenu", (control.flags & design::kOwnMenu) != 0)
+        .field("toggle", (control.flags & design::kToggle) != 0)
         .endObject();
 }
 
@@ -86,7 +90,7 @@ void writeShown(Json& json, const ShownControl& shown) {
 
 }  // namespace
 
-std::string viewJson(const View& view) {
+std::string viewJson(const View& view, const Kept& kept) {
     Json json;
     json.beginObject().key("controls").beginArray();
     for (const ShownControl& shown : view.controls) writeShown(json, shown);
@@ -97,7 +101,12 @@ std::string viewJson(const View& view) {
         .field("fore", view.window.fore)
         .field("back", view.window.back)
         .endObject()
-        .key("selection");
+        .field("grown", view.clientSize != design::clientSize(false))
+        .key("blocksShown")
+        .beginArray();
+    for (const design::web::Block& block : design::web::kColumn)
+        json.value(design::web::shows(block, view));
+    json.endArray().key("selection");
     if (view.selection) {
         json.beginObject()
             .field("field", static_cast<int>(view.selection->field))
@@ -112,6 +121,8 @@ std::string viewJson(const View& view) {
         json.beginObject()
             .field("id", static_cast<int>(picture.id))
             .field("name", picture.name)
+            .field("drawing", picture.drawing)
+            .field("shown", picture.shown)
             .field("left", double(picture.now.left))
             .field("top", double(picture.now.top))
             .field("width", double(picture.now.width))
@@ -125,7 +136,11 @@ std::string viewJson(const View& view) {
         .field("light", view.system.light)
         .field("highlight", view.system.highlight)
         .field("highlightText", view.system.highlightText)
-        .endObject();
+        .endObject()
+        .key("kept")
+        .beginObject();
+    for (const auto& [name, value] : kept) json.field(name, value);
+    json.endObject();
     return json.endObject().text();
 }
 

@@ -3,14 +3,16 @@
 
 #include <string>
 
+#include "design/presenter.hpp"
 #include "design/view.hpp"
 
 namespace lnb::web {
 
 // What the page's script reads, as web/contract.json names it: a view (the
-// core's answer each time), and the design table's facts the page needs
-// (first-view.json holds them, with the first view).
-std::string viewJson(const View& view);
+// core's answer each time) with what the page keeps for its next visit, and
+// the design table's facts the page needs (first-view.json holds them, with
+// the first view).
+std::string viewJson(const View& view, const Kept& kept);
 std::string designJson();
 
 }  // namespace lnb::web

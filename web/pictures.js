@@ -14,6 +14,12 @@ import { toPercent, toPixels } from './units.js';
 const LARGEST_EXACT = 16384;
 const MAGNIFIED_RENDERING = 2048;
 
+// The drawings are <svg> elements, which have the attribute but not the
+// property.
+const hide = (element, hidden) => {
+  if (element.hasAttribute('hidden') !== hidden) element.toggleAttribute('hidden', hidden);
+};
+
 export class Pictures {
   // `blocks` are the design's blocks of drawings with their elements;
   // `clipping` is the core's: spans() and wholeLength().
@@ -36,7 +42,8 @@ export class Pictures {
     this.shown = pictures;
     for (const picture of pictures) {
       const was = before.get(picture.id);
-      const moved = !was || ['left', 'top', 'width', 'height'].some((at) => was[at] !== picture[at]);
+      const moved = !was ||
+                    ['left', 'top', 'width', 'height', 'shown'].some((at) => was[at] !== picture[at]);
       if (moved || (resized && this.magnified.has(picture.id)))
         this.place(picture, this.blocks.find((block) => block.pictures.includes(picture.id)));
     }
@@ -57,11 +64,18 @@ export class Pictures {
                                      this.clipping.wholeLength(...down, 0x7fffffff)] };
     };
     const exactAt = ({ whole }) => whole[0] <= LARGEST_EXACT && whole[1] <= LARGEST_EXACT;
+    if (!picture.shown) {  // another LNB with no satellite for it
+      hide(image, true);
+      canvas.hidden = true;
+      this.magnified.delete(picture.id);
+      this.latest.delete(canvas);
+      return;
+    }
     let placed = wholeAt(1);
     if (!exactAt(placed)) placed = wholeAt(block.element.clientWidth / toPixels(area.width));
     const exact = exactAt(placed);
     const hidden = !(exact && placed.whole[0] && placed.whole[1]);
-    if (image.hidden !== hidden) image.hidden = hidden;
+    hide(image, hidden);
     if (canvas.hidden !== exact) canvas.hidden = exact;
     if (!hidden) {
       image.style.left = toPercent(picture.left - area.left, area.width);
@@ -77,17 +91,17 @@ export class Pictures {
     this.magnified.add(picture.id);
     const box = [canvas.offsetLeft, canvas.offsetTop, canvas.offsetWidth, canvas.offsetHeight]
       .map((pixels) => pixels * ratio);
-    this.magnify(canvas, picture.name, [placed.across[0] - box[0], placed.across[1],
+    this.magnify(canvas, picture.drawing, [placed.across[0] - box[0], placed.across[1],
                                         Math.round(box[2])],
                  [placed.down[0] - box[1], placed.down[1], Math.round(box[3])]);
   }
 
-  // One picture on its canvas, `across` and `down` each [start, length,
+  // One picture on its canvas, drawn from the drawing named `drawing`, `across` and `down` each [start, length,
   // visible end] in device pixels.
-  async magnify(canvas, picture, across, down) {
+  async magnify(canvas, drawing, across, down) {
     const asked = {};
     this.latest.set(canvas, asked);
-    const image = await this.drawingOf(picture);
+    const image = await this.drawingOf(drawing);
     // A drawing still loading when the picture moved again is not wanted.
     if (this.latest.get(canvas) !== asked) return;
     canvas.width = across[2];

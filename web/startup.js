@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What starts before anything shows: the decimal separator of the browser's
 // language on the page's root, where the stylesheet shows the first view's
-// words in it and the core reads it (web/main.js); once the first frame is
+// words in it and the core reads it (web/main.js); the window's size as the
+// last visit left it; once the first frame is
 // drawn whole (its words in the design's fonts, its drawings), the mark
 // "result-painted" for whoever profiles the start-up (bench/web.mjs), and
 // the core and the first view asked for, while the page's modules load.
@@ -16,7 +17,15 @@ const SEPARATORS = {};
   const tagged = (tag) => Object.keys(SEPARATORS).find((separator) =>
     SEPARATORS[separator].includes(` ${tag} `));
   const separatorOf = (tag) => tagged(tag) ?? tagged(tag.split('-')[0]) ?? '.';
-  document.documentElement.dataset.decimalSeparator = separatorOf(navigator.language);
+  const root = document.documentElement;
+  root.dataset.decimalSeparator = separatorOf(navigator.language);
+  // A window that had the pointing panel shown opens at its size; the
+  // panel's words come with the core, below what shows already.
+  try {
+    root.classList.toggle('panel-shown', localStorage.getItem(root.dataset.panelKeptAs) === '1');
+  } catch {
+    // storage refused: the panel starts hidden
+  }
   // Once the window is parsed, not once the modules have run too.
   document.addEventListener('readystatechange', () => {
     if (document.readyState !== 'interactive') return;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "win32/child_windows.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/wide_text.hpp"
 
@@ -12,6 +13,11 @@ namespace {
 
 std::size_t index(design::Id id) {
     return static_cast<std::size_t>(id);
+}
+
+// The controls this window has: all but the page's own.
+bool isHere(const design::Control& control) {
+    return design::isOnPlatform(control, false);
 }
 
 bool isPaintedOnTheSurface(const design::Control& control) {
@@ -25,24 +31,9 @@ bool startsAGroup(const design::Control& control) {
            design::kControls[at - 1].container != control.container;
 }
 
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void place(HWND window, const RECT& rect) {
     SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// A child's rectangle in its parent's client area.
-RECT placeOf(HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 struct Style {
@@ -69,6 +60,12 @@ Style styleOf(const design::Control& control, const ShownControl& shown) {
         case design::Kind::OptionButton:
             return {WC_BUTTONW,
                     common | BS_AUTORADIOBUTTON | (startsAGroup(control) ? WS_GROUP : 0)};
+        case design::Kind::Button:
+            // A toggle is a check box that looks like a button: screen
+            // readers hear whether it is down.
+            return {WC_BUTTONW, common | WS_TABSTOP |
+                                    (control.flags & design::kToggle ? BS_AUTOCHECKBOX | BS_PUSHLIKE
+                                                                     : BS_PUSHBUTTON)};
         case design::Kind::Frame:
         case design::Kind::Label:
             break;
@@ -87,7 +84,7 @@ bool ControlWindows::create(HWND parent, HINSTANCE instance, const View& view) {
         return false;
     for (const design::Control& control : design::kControls) {
         for (const auto id : {design::captionNaming(control.id), std::optional(control.id)}) {
-            if (!id || (*this)[*id])
+            if (!id || (*this)[*id] || !isHere(design::control(*id)))
                 continue;
             windows_[index(*id)] = create(design::control(*id), view[*id]);
             if (!(*this)[*id] || !tooltips_.show((*this)[*id], view[*id].tooltip))
@@ -114,6 +111,8 @@ std::optional<design::Id> ControlWindows::controlOf(HWND window) const {
 void ControlWindows::layout(const View& view) {
     for (const design::Control& control : design::kControls) {
         HWND window = (*this)[control.id];
+        if (!window)
+            continue;
         if (isPaintedOnTheSurface(control)) {
             place(window, captionPlace(control, view));
             continue;
@@ -147,7 +146,7 @@ void ControlWindows::show(const View& now, const View& before) {
         const ShownControl& shown = now[control.id];
         const ShownControl& was = before[control.id];
         HWND window = (*this)[control.id];
-        if (shown == was)
+        if (shown == was || !window)
             continue;
         if (shown.shown != was.shown)
             ShowWindow(window, shown.shown ? SW_SHOWNA : SW_HIDE);
@@ -171,6 +170,8 @@ void ControlWindows::show(const View& now, const View& before) {
 void ControlWindows::invalidateOver(const RECT& area) const {
     for (const design::Control& control : design::kControls) {
         HWND window = (*this)[control.id];
+        if (!window)
+            continue;
         const RECT place = placeOf(window);
         RECT overlap{};
         if (isPaintedOnTheSurface(control) && IntersectRect(&overlap, &place, &area))

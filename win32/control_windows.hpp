@@ -13,8 +13,10 @@
 
 namespace lnb::win32 {
 
-// A child window for each control of the design table: an edit control for a
-// text field, a radio button for an option button, and for a label or a frame
+// A child window for each control of the design table that the desktop has:
+// an edit control for a text field, a radio button for an option button, a
+// button for a button (a push-like check box for one that toggles), and for
+// a label or a frame
 // an owner-drawn static window holding its words (a frame's caption only),
 // which shows what the window paints where it lies. So every word of the
 // window can be read from outside, as screen readers and the tests' probe
@@ -32,6 +34,7 @@ class ControlWindows {
     // False when Windows refuses any of them.
     bool create(HWND parent, HINSTANCE instance, const View& view);
 
+    // None for the page's own controls.
     HWND operator[](design::Id id) const { return windows_[static_cast<std::size_t>(id)]; }
     // The control a child window shows, if it is one of them.
     std::optional<design::Id> controlOf(HWND window) const;

@@ -6,8 +6,10 @@
 
 #include "design/measurement.hpp"
 #include "logic/picture_clipping.hpp"
+#include "win32/child_windows.hpp"
 #include "win32/control_ids.hpp"
 #include "win32/dpi.hpp"
+#include "win32/kept_values.hpp"
 #include "win32/menus.hpp"
 #include "win32/system_colours.hpp"
 #include "win32/wide_text.hpp"
@@ -20,21 +22,6 @@ using design::Id;
 constexpr wchar_t kClassName[] = L"frmMain";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// A child's rectangle in its parent's client area.
-RECT placeOf(HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 }  // namespace
 
@@ -69,13 +56,17 @@ bool FrmMain::createWindow() {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
                          this))
         return false;
+    resize(design::clientSize(false));
+    return true;
+}
+
+// The window grown or shrunk to a client area of `size`, at the monitor's DPI.
+void FrmMain::resize(const design::Size& size) {
     const UINT dpi = dpi::of(window_);
-    RECT frame{0, 0, units::toWholePixels(design::kFrmMain.clientWidth, dpi),
-               units::toWholePixels(design::kFrmMain.clientHeight, dpi)};
+    RECT frame{0, 0, units::toWholePixels(size.width, dpi), units::toWholePixels(size.height, dpi)};
     dpi::adjust(frame, kStyle, kExtendedStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
 }
 
 bool FrmMain::createControls() {
@@ -97,6 +88,7 @@ void FrmMain::layout(UINT dpi) {
 }
 
 void FrmMain::Form_Load() {
+    restoreKept(presenter_);
     showView(presenter_.load());
 }
 
@@ -110,6 +102,13 @@ bool FrmMain::preTranslate(MSG& message) {
 
 void FrmMain::onTextChanged(Input which) {
     showView(presenter_.type(which, narrow(textOf(input(which)))));
+    if (!isFigure(which))
+        keep(presenter_.kept());
+}
+
+void FrmMain::onPanelButton() {
+    showView(presenter_.togglePanel());
+    keep(presenter_.kept());
 }
 
 // Entering a field selects from the caret to the end; a click keeps the
@@ -143,8 +142,10 @@ void FrmMain::showContextMenu(POINT screen) {
     ScreenToClient(window_, &client);
     for (const design::Control& control : design::kControls) {
         const ShownControl& shown = presenter_.view()[control.id];
+        if (!(control.flags & design::kOwnMenu) || !shown.shown)
+            continue;
         const RECT place = placeOf(controls_[control.id]);
-        if ((control.flags & design::kOwnMenu) && shown.shown && PtInRect(&place, client))
+        if (PtInRect(&place, client))
             return popUpCopyMenu(window_, screen, shown.menu);
     }
 }
@@ -162,9 +163,11 @@ HBRUSH FrmMain::colourControl(HWND window, HDC dc) {
 
 // Only what differs from what the window shows is touched.
 void FrmMain::showView(const View& view) {
+    if (view.clientSize != shown_.clientSize)
+        resize(view.clientSize);
     controls_.show(view, shown_);
     for (const design::Control& control : design::kControls) {
-        if (view[control.id].description != shown_[control.id].description)
+        if (controls_[control.id] && view[control.id].description != shown_[control.id].description)
             descriptions_.changed(controls_[control.id], view[control.id].description);
     }
     if (view.selection) {
@@ -173,30 +176,26 @@ void FrmMain::showView(const View& view) {
     }
     if (view.system != shown_.system || view.window != shown_.window)
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-    repaintMovedPictures(view);
+    repaintPictures(view);
     shown_ = view;
 }
 
-// A keystroke repaints only the pictures that moved: where each was, and
-// where it is now, on the surface and in the static windows over it.
-void FrmMain::repaintMovedPictures(const View& view) {
+// A keystroke repaints only what the core says the pictures changed, on the
+// surface and in the static windows over it.
+void FrmMain::repaintPictures(const View& view) {
     RECT client{};
     GetClientRect(window_, &client);
     const clipping::PixelRect window{client.left, client.top, client.right, client.bottom};
     const UINT dpi = fonts_.dpi();
-    for (const ShownPicture& picture : view.picturesBottomUp) {
-        if (!picture.moved())
+    for (const Rect& at : view.repaint) {
+        const auto area = clipping::repaintArea(
+            units::toPixels(at.left, dpi), units::toPixels(at.top, dpi),
+            units::toPixels(at.width, dpi), units::toPixels(at.height, dpi), window);
+        if (!area)
             continue;
-        for (const Rect& at : {picture.before, picture.now}) {
-            const auto area = clipping::repaintArea(
-                units::toPixels(at.left, dpi), units::toPixels(at.top, dpi),
-                units::toPixels(at.width, dpi), units::toPixels(at.height, dpi), window);
-            if (!area)
-                continue;
-            const RECT rect{area->left, area->top, area->right, area->bottom};
-            InvalidateRect(window_, &rect, FALSE);
-            controls_.invalidateOver(rect);
-        }
+        const RECT rect{area->left, area->top, area->right, area->bottom};
+        InvalidateRect(window_, &rect, FALSE);
+        controls_.invalidateOver(rect);
     }
 }
 
@@ -229,13 +228,16 @@ LRESULT CALLBACK FrmMain::windowProcedure(HWND window, UINT message, WPARAM wPar
 
 LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
+        case WM_COMMAND: {
+            const auto id = controlOf(LOWORD(wParam));
             if (HIWORD(wParam) == EN_CHANGE) {
-                const auto id = controlOf(LOWORD(wParam));
                 if (const auto which = id ? design::inputOf(*id) : std::nullopt)
                     onTextChanged(*which);
+            } else if (HIWORD(wParam) == BN_CLICKED && id == Id::cmdApuntar) {
+                onPanelButton();
             }
             return 0;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
                 returnFocus();

@@ -50,18 +50,20 @@ class FrmMain : private ControlOwner {
 
     bool createWindow();
     bool createControls();
+    void resize(const design::Size& size);
     HWND input(Input which) const { return controls_[design::fieldOf(which)]; }
     void layout(UINT dpi);
 
     void fieldEntered(Input which, bool byClick) override;
     void screenReaderAsked() override;
     void onTextChanged(Input which);
+    void onPanelButton();
     void returnFocus();
     void showContextMenu(POINT screen);
     HBRUSH colourControl(HWND window, HDC dc);
 
     void showView(const View& view);
-    void repaintMovedPictures(const View& view);
+    void repaintPictures(const View& view);
     void paintBuffered(HDC target, const RECT& area, POINT at) const;
 
     HINSTANCE instance_;
@@ -74,7 +76,7 @@ class FrmMain : private ControlOwner {
     HWND window_ = nullptr;
     ControlWindows controls_{painter_, fonts_};
     PaintedControls painted_{painter_, fonts_, presenter_, *this};
-    std::array<InputField, 3> inputs_;  // by Input
+    std::array<InputField, kInputs.size()> inputs_;  // by Input
     Descriptions descriptions_;
 
     HWND lastFocus_ = nullptr;

@@ -8,6 +8,7 @@ namespace {
 
 bool drawnFromTheView(const design::Control& control) {
     return control.kind == design::Kind::OptionButton ||
+           (control.kind == design::Kind::Button && design::isOnPlatform(control, false)) ||
            (control.kind == design::Kind::TextField && design::isDisabled(control));
 }
 
@@ -40,6 +41,14 @@ LRESULT CALLBACK PaintedControls::procedure(HWND window, UINT message, WPARAM wP
         case WM_GETOBJECT:
             painted.owner_.screenReaderAsked();
             break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case BM_SETSTATE:  // pressed or let go: the button would draw its own look
+        case WM_ENABLE: {
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            InvalidateRect(window, nullptr, FALSE);
+            return result;
+        }
         case BM_SETCHECK: {
             // The button would draw its own look at once.
             const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
@@ -58,10 +67,17 @@ LRESULT CALLBACK PaintedControls::procedure(HWND window, UINT message, WPARAM wP
 void PaintedControls::paint(HWND window, design::Id id, HDC dc) const {
     RECT client{};
     GetClientRect(window, &client);
-    if (design::control(id).kind == design::Kind::OptionButton)
-        painter_.paintOption(dc, client, id, presenter_.view(), fonts_);
-    else
-        painter_.paintTextField(dc, client, id, presenter_.view(), fonts_);
+    switch (design::control(id).kind) {
+        case design::Kind::OptionButton:
+            return painter_.paintOption(dc, client, id, presenter_.view(), fonts_);
+        case design::Kind::Button: {
+            const LRESULT state = SendMessageW(window, BM_GETSTATE, 0, 0);
+            return painter_.paintButton(dc, client, id, presenter_.view(), fonts_,
+                                        {(state & BST_PUSHED) != 0, GetFocus() == window});
+        }
+        default:
+            return painter_.paintTextField(dc, client, id, presenter_.view(), fonts_);
+    }
 }
 
 }  // namespace lnb::win32

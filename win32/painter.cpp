@@ -44,11 +44,11 @@ void etched(HDC dc, const RECT& r, const design::SystemColours& system) {
 
 }  // namespace
 
-// The resources carry the pictures by their names.
+// The resources carry the drawings by their pictures' names.
 bool Painter::load(HINSTANCE instance) {
-    for (std::size_t i = 0; i < bitmaps_.size(); ++i) {
-        const std::wstring name = widen(design::kPictureNames[i]);
-        Bitmap& bitmap = bitmaps_[i];
+    for (const PictureId drawing : design::kDrawings) {
+        const std::wstring name = widen(design::pictureName(drawing));
+        Bitmap& bitmap = bitmaps_[static_cast<std::size_t>(drawing)];
         bitmap.handle = gdi::Object<HBITMAP>(static_cast<HBITMAP>(
             LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         BITMAP info{};
@@ -79,7 +79,8 @@ void Painter::paintWindow(HDC dc, const RECT& area, const RECT& client, const Vi
     const auto touches = [&](const design::Control& control) {
         const RECT place = units::toPixels(control, fonts.dpi());
         RECT overlap{};
-        return view[control.id].shown && IntersectRect(&overlap, &place, &area) != FALSE;
+        return view[control.id].shown && design::isOnPlatform(control, false) &&
+               IntersectRect(&overlap, &place, &area) != FALSE;
     };
     for (auto id = design::kLabelsTopDown.rbegin(); id != design::kLabelsTopDown.rend(); ++id) {
         if (touches(design::control(*id)))
@@ -98,6 +99,8 @@ void Painter::paintWindow(HDC dc, const RECT& area, const RECT& client, const Vi
 
 void Painter::paintPicture(HDC dc, const ShownPicture& picture, const RECT& client,
                            UINT dpi) const {
+    if (!picture.shown)
+        return;
     const Rendering* rendering = renderingFor(dc, picture, client, dpi);
     if (!rendering)
         return;
@@ -112,7 +115,7 @@ void Painter::paintPicture(HDC dc, const ShownPicture& picture, const RECT& clie
 // Nothing when the picture covers no part of the client area.
 const Painter::Rendering* Painter::renderingFor(HDC dc, const ShownPicture& picture,
                                                 const RECT& client, UINT dpi) const {
-    const Bitmap& bitmap = bitmaps_[static_cast<std::size_t>(picture.id)];
+    const Bitmap& bitmap = bitmaps_[static_cast<std::size_t>(design::drawingOf(picture.id))];
     const Rect& twips = picture.now;
     auto across =
         clipping::visibleSpans(units::toPixels(twips.left, dpi), units::toPixels(twips.width, dpi),
@@ -223,6 +226,29 @@ void Painter::paintOption(HDC dc, const RECT& client, Id id, const View& view,
         client.top, client.right, client.bottom};
     drawText(dc, shown, caption, fonts.get(design::control(id).font, shown.pointSize),
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
+
+void Painter::paintButton(HDC dc, const RECT& client, Id id, const View& view,
+                          const units::Fonts& fonts, ButtonState state) const {
+    const ShownControl& shown = view[id];
+    const design::SystemColours& system = view.system;
+    fill(dc, client, shown.back);
+    const bool sunken = state.pushed || shown.checked;
+    outline(dc, client, sunken ? system.darkShadow : system.light,
+            sunken ? system.light : system.darkShadow);
+    const RECT inner{client.left + 1, client.top + 1, client.right - 1, client.bottom - 1};
+    outline(dc, inner, sunken ? system.shadow : shown.back, sunken ? shown.back : system.shadow);
+    RECT caption = inner;
+    if (sunken)
+        OffsetRect(&caption, 1, 1);
+    drawText(dc, shown, caption, fonts.get(design::control(id).font, shown.pointSize),
+             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (state.focused) {
+        const RECT focus{inner.left + 2, inner.top + 2, inner.right - 2, inner.bottom - 2};
+        SetTextColor(dc, units::toColorRef(shown.fore));
+        SetBkColor(dc, units::toColorRef(shown.back));
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 void Painter::paintTextField(HDC dc, const RECT& client, Id id, const View& view,

@@ -15,7 +15,7 @@
 namespace lnb::win32 {
 
 // Everything the window draws itself, with GDI, from the core's view: its
-// background, the six pictures, the labels and frames, and the controls
+// background, the pictures, the labels and frames, and the controls
 // Windows would not draw as the view says. The pictures are bitmaps made from the SVG
 // drawings at build time, carried as resources named after their controls.
 class Painter {
@@ -35,6 +35,15 @@ class Painter {
     // selected) and the caption beside it, all in the caption's colour.
     void paintOption(HDC dc, const RECT& client, design::Id id, const View& view,
                      const units::Fonts& fonts) const;
+
+    // A button's client rectangle: raised on the view's back colour, sunken
+    // while pushed or held down (checked), its caption centred in the view's
+    // text colour, a dotted line inside it while it has the focus.
+    struct ButtonState {
+        bool pushed, focused;
+    };
+    void paintButton(HDC dc, const RECT& client, design::Id id, const View& view,
+                     const units::Fonts& fonts, ButtonState state) const;
 
     // Where a frame's caption is drawn, over the frame's border.
     RECT frameCaption(HDC dc, design::Id frame, const View& view, const units::Fonts& fonts) const;
@@ -63,8 +72,8 @@ class Painter {
     const Rendering* renderingFor(HDC dc, const ShownPicture& picture, const RECT& client,
                                   UINT dpi) const;
 
-    std::array<Bitmap, 6> bitmaps_;  // by PictureId
-    mutable std::array<Rendering, 6> renderings_;
+    std::array<Bitmap, design::kDrawings.size()> bitmaps_;  // by PictureId of the drawing
+    mutable std::array<Rendering, kPictureCount> renderings_;
     mutable std::map<design::Rgb, gdi::Object<HBRUSH>> brushes_;
 };
 

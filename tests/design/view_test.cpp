@@ -383,15 +383,18 @@ bool inside(const web::Area& part, const web::Area& whole) {
 
 // The page's blocks, in both arrangements: each block of controls holds them
 // whole (the result's its menu button too), no block reaches past the
-// window, and every control that shows is in one block.
+// window (grown by the panel for the panel's block, and only for it), and
+// every control that shows is in one block.
 TEST(PageBlocks, HoldTheirControlsWithinTheWindow) {
-    const web::Area window{0, 0, lnb::design::kFrmMain.clientWidth,
-                           lnb::design::kFrmMain.clientHeight};
     std::vector<Id> placed;
     for (const auto arrangement : {web::Arrangement::Window, web::Arrangement::Column}) {
         for (const web::Block& block : web::kColumn) {
+            const lnb::design::Size size = lnb::design::clientSize(web::isPanel(block));
+            const web::Area window{0, 0, size.width, size.height};
             const web::Area area = web::areaOf(block, arrangement);
             EXPECT_TRUE(inside(area, window)) << block.name;
+            const lnb::design::Size design = lnb::design::clientSize(false);
+            EXPECT_EQ(web::isPanel(block), area.left >= design.width) << block.name;
             for (const Id id : block.controls) {
                 const lnb::design::Control& control = lnb::design::control(id);
                 const auto place = lnb::design::placeInWindow(control);
@@ -432,7 +435,13 @@ TEST(PageBlocks, FollowTheDesign) {
     EXPECT_EQ(web::menuButton(web::Arrangement::Column), (web::Area{11235, 1717, 660, 660}));
     EXPECT_EQ(web::margin(), 240);
     EXPECT_EQ(web::gap(), 225);
-    EXPECT_EQ(web::wholeWindowWidth(), 12555);
+    EXPECT_EQ(web::wholeWindowWidth(false), 12555);
+    EXPECT_EQ(web::wholeWindowWidth(true), 17955);
+    // The pointing panel is its frame, right of the window; in the column
+    // it fits a phone held upright (360 CSS pixels) with its margins.
+    const web::Area panel = web::areaOf(block("pointing"), web::Arrangement::Column);
+    EXPECT_EQ(panel, (web::Area{12315, 240, 4920, 5355}));
+    EXPECT_LE(panel.width + 2 * web::margin(), 360 * 15);
     EXPECT_TRUE(web::scales(block("front-view")));
     EXPECT_FALSE(web::scales(block("result")));
 }

@@ -60,13 +60,18 @@ TEST_P(BothSeparators, LoadComputesAndDrawsTheExampleFigures) {
     EXPECT_EQ(results(frm), (std::array<std::string, 3>{"6400", "160", "40"}));
     EXPECT_TRUE(frm.state().Option1.Value);
     EXPECT_FALSE(frm.state().Option2.Value);
-    const std::array<Rect, 6> workedExample{{{240, 2520, 600, 4800},
-                                             {2640, 4732.5, 375, 375},
-                                             {840, 5107.5, 2175, 2212.5},
-                                             {5640, 2520, 4800, 4800},
-                                             {7852.5, 4732.5, 375, 375},
-                                             {7890, 5107.5, 300, 2212.5}}};
+    // The further LNBs stay where the window was designed, hidden.
+    const std::array<Rect, lnb::kPictureCount> workedExample{{{240, 2520, 600, 4800},
+                                                              {2640, 4732.5, 375, 375},
+                                                              {840, 5107.5, 2175, 2212.5},
+                                                              {5640, 2520, 4800, 4800},
+                                                              {7852.5, 4732.5, 375, 375},
+                                                              {7890, 5107.5, 300, 2212.5},
+                                                              {7800, 4920, 375, 375},
+                                                              {7800, 4920, 375, 375}}};
     EXPECT_EQ(frm.state().pictureRects(), workedExample);
+    for (const lnb::PictureId other : lnb::kOtherLnbs)
+        EXPECT_FALSE(frm.state().picture(other).Visible);
 }
 
 // Load's first recalculation runs while the side-view dish is still collapsed.

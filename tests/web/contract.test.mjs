@@ -54,8 +54,14 @@ describe('the core answers as the contract says', () => {
       const core = await Core.start((text, bold, italic, points) =>
         text.length * points * 8, () => new Response(bytes, {
         headers: { 'Content-Type': 'application/wasm' } }));
-      const answers = [['load', core.load(separator)]];
-      for (const input of [0, 1, 2]) {
+      const answers = [['load', core.load(separator, [['Latitud', '\uD800'], ['Otro', '1'],
+                                                      ['ApuntarVisible', '"1"']])]];
+      answers.push(['togglePanel', core.togglePanel()]);
+      answers.push(['useLocation', core.useLocation(40.4168, -3.7038)]);
+      answers.push(['useLocation', core.useLocation(NaN, Infinity)]);
+      for (const why of ['refused', 'unavailable', 'unsupported'])
+        answers.push(['locationFailed', core.locationFailed(why)]);
+      for (const input of [0, 1, 2, 3, 4, 5, 6, 7]) {
         for (const text of HOSTILE) {
           const view = core.type(input, text);
           answers.push(['type', view]);

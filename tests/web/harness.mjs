@@ -82,6 +82,27 @@ export function appearanceChecks() {
   }));
 }
 
+export const PANEL_FIELDS = ['txtLatitud', 'txtLongitud', 'txtSatelite', 'txtSatelite2',
+                             'txtSatelite3'];
+export const PANEL_LINES = ['lblApunte1', 'lblApunte2', 'lblApunte3', 'lblApunte4'];
+
+// The pointing panel's rows: the figures and the panel's fields as typed,
+// the lines shown, and the second LNB's apex in the window ([x, y] in CSS
+// pixels) or null where it is not drawn.
+export function pointingRows() {
+  return table('pointing.tsv').map((row) => {
+    const figures = row[1].split(';');
+    return {
+      separator: row[0],
+      typed: [['txtVertical', figures[0]], ['txtHorizontal', figures[1]],
+              ['txtProfundidad', figures[2]],
+              ...PANEL_FIELDS.map((field, i) => [field, row[2 + i]])],
+      lines: row.slice(7, 11),
+      secondApex: row[11] === '-' ? null : row[11].split(',').map(Number),
+    };
+  });
+}
+
 export function picturePoints() {
   return table('pictures.tsv').map(([what, x, y, looks]) => ({ what, x: Number(x), y: Number(y),
                                                                looks }));
@@ -157,5 +178,12 @@ export function inkIs([r, g, b], kind) {
     red: r >= 120 && r - g >= 60 && r - b >= 60,
   }[kind];
 }
+
+// Whether the drawings' dark blue outline passes within 2 px of a point.
+export const outlineNear = (pixels, x, y) => [-2, -1, 0, 1, 2].some((dx) => [-2, -1, 0, 1, 2]
+  .some((dy) => {
+    const [r, g, b] = pixels.pixel(x + dx, y + dy);
+    return b - r > 60 && b - g > 60;
+  }));
 
 export const hex = (rgb) => rgb.map((c) => c.toString(16).padStart(2, '0')).join('').toUpperCase();

@@ -9,7 +9,7 @@ import { after, before, describe, it } from 'node:test';
 
 import {
   EXAMPLE_FIGURES, appearanceChecks, decodePng, hex, inkIn, inkIs, launch, oneRowOfEachLook, open,
-  picturePoints, serve, statusRows, windowPixels,
+  outlineNear, picturePoints, serve, statusRows, windowPixels,
 } from './harness.mjs';
 
 const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -118,14 +118,10 @@ describe('the window as designed', () => {
   it('draws both views as the other windows do', async () => {
     const { context, page } = await open(browser, site.url);
     const pixels = await windowPixels(page);
-    const blueNear = (x, y) => [-2, -1, 0, 1, 2].some((dx) => [-2, -1, 0, 1, 2].some((dy) => {
-      const [r, g, b] = pixels.pixel(x + dx, y + dy);
-      return b - r > 60 && b - g > 60;
-    }));
     for (const { what, x, y, looks } of picturePoints()) {
       const rgb = pixels.pixel(x, y);
       const ok = { grey: rgb.every((c) => Math.abs(c - 192) <= 6),
-                   white: hex(rgb) === 'FFFFFF', outline: blueNear(x, y),
+                   white: hex(rgb) === 'FFFFFF', outline: outlineNear(pixels, x, y),
                    drawn: hex(rgb) !== 'FFFFFF' }[looks];
       assert.ok(ok, `${what} at ${x},${y} looks ${looks}: ${rgb}`);
     }

@@ -317,6 +317,10 @@ int run(HWND window, const std::wstring& command, const std::wstring& name,
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"text" && control) {
         say(narrow(textOf(control)));
+    } else if (command == L"checked" && control) {
+        // What Windows' accessibility proxy reads a button's state from
+        // (Wine's oleacc does not pass it on).
+        say(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "yes" : "no");
     } else if (command == L"shown" && control) {
         say(IsWindowVisible(control) ? "yes" : "no");
     } else if (command == L"where" && control) {

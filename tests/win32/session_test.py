@@ -20,7 +20,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
     EXAMPLE_FIGURES, appearance_checks, check, check_appearance, copied_sheet, finish, ink_in,
-    is_blue, one_row_of_each_look, picture_points, run, screen_pixels, status_rows, table, tone_of)
+    is_blue, one_row_of_each_look, outline_near, picture_points, pointing_rows, run, screen_pixels, status_rows, table, tone_of)
 from wine_session import Window, new_wine_session, wine, wine_on_a_display  # noqa: E402
 
 PROGRAM, PROBE, TESTS_BUILD = sys.argv[1:4]
@@ -30,6 +30,8 @@ WINDOWS_VERSION = sys.argv[4] if len(sys.argv) > 4 else None
 SHEET = ["fraFicha", "lblFicha1", "lblFicha2", "lblFicha3"]
 TITLE = "Calcula la distancia necesaria entre el LNB y el centro del plato de una parabólica."
 STATE_SYSTEM_INVISIBLE = 0x8000
+STATE_SYSTEM_PRESSED = 0x8
+STATE_SYSTEM_CHECKED = 0x10
 
 
 
@@ -91,17 +93,19 @@ def check_start(window):
 
 
 def check_keyboard(window):
-    for key, field in [("Tab", "txtHorizontal"), ("Tab", "txtProfundidad"),
-                       ("Tab", "txtVertical"), ("shift+Tab", "txtProfundidad"),
-                       ("shift+Tab", "txtHorizontal")]:
+    for key, control in [("Tab", "txtHorizontal"), ("Tab", "txtProfundidad"),
+                         ("Tab", "cmdApuntar"), ("Tab", "txtVertical"), ("shift+Tab", "cmdApuntar"),
+                         ("shift+Tab", "txtProfundidad"), ("shift+Tab", "txtHorizontal")]:
         window.keys(key)
-        check(window.probe("focus") == field, f"{key} goes to {field}")
-        check(window.probe("selection", field) == "0 2", f"entering {field} selects its figure")
+        check(window.probe("focus") == control, f"{key} goes to {control}")
+        if control.startswith("txt"):
+            check(window.probe("selection", control) == "0 2",
+                  f"entering {control} selects its figure")
     window.type("9")
     check(window.text("txtDistancia") == "12.3765625", "horizontal 9 gives 12.3765625")
     window.type("0")
     check(window.text("txtDistancia") == "45.15625", "horizontal 90 gives 45.15625")
-    window.keys("Tab", "Tab", "Tab")
+    window.keys("Tab", "Tab", "Tab", "Tab")
     check(window.probe("selection", "txtHorizontal") == "2 2",
           "a field typed into is entered with the caret at its end")
     window.type("5")
@@ -173,11 +177,10 @@ def check_pictures(window):
                  if window.pixel(x, y, pixels) != (255, 255, 255)]
         check(inked and max(inked) < 804, f"the {what} shows whole (to x = {max(inked or [0])})")
     for what, x, y, looks in picture_points():
-        near = [window.pixel(x + dx, y + dy, pixels) for dx in range(-2, 3) for dy in range(-2, 3)]
         rgb = window.pixel(x, y, pixels)
         ok = {"grey": all(abs(c - 192) <= 6 for c in rgb),
               "white": rgb == (255, 255, 255),
-              "outline": any(is_blue(c) for c in near),
+              "outline": outline_near(lambda px, py: window.pixel(px, py, pixels), x, y),
               "drawn": rgb != (255, 255, 255)}[looks]
         check(ok, f"{what} at {x},{y} looks {looks}: {rgb}")
 
@@ -403,6 +406,69 @@ def check_comma_locale(window):
     check_status_rows(window, ",")
 
 
+PANEL_FIELDS = ["txtLatitud", "txtLongitud", "txtSatelite", "txtSatelite2", "txtSatelite3"]
+PANEL_LINES = ["lblApunte1", "lblApunte2", "lblApunte3", "lblApunte4"]
+# The window with the panel: the design's, then the panel with its margins.
+GROWN = (805 + 16 + 328 + 16, 643)
+KEPT_KEY = r"HKCU\Software\Distancia LNB"
+
+
+def button_down(window):
+    """Whether a screen reader hears the panel's button down: from oleacc's
+    state where it gives it, else from the button's own check state, which
+    Windows' accessibility proxy reads (Wine's gives no checked state)."""
+    state = window.probe("accstate", "cmdApuntar")
+    if state.isdigit() and int(state) & (STATE_SYSTEM_PRESSED | STATE_SYSTEM_CHECKED):
+        return True
+    return window.probe("checked", "cmdApuntar") == "yes"
+
+
+def client_size(window):
+    return tuple(int(v) for v in window.probe("info").split("\n")[1].split()[:2])
+
+
+def check_pointing_panel():
+    """The panel from the keyboard, read as Narrator reads it; its lines for
+    each row of the shared table through WM_GETTEXT; the second LNB in the
+    front view; kept in the user's registry for the next start, and what
+    cannot be read of it dropped."""
+    window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
+    window.keys("Tab", "Tab", "Tab")
+    check(window.probe("focus") == "cmdApuntar", f"Tab after the figures: {window.probe('focus')}")
+    check(not button_down(window), "the button is heard up")
+    window.keys("space")
+    check(button_down(window), "the button is heard down")
+    check(client_size(window) == GROWN, f"the window grows: {client_size(window)}")
+    for figures, fields, lines, apex in pointing_rows(","):
+        commands = []
+        for name, text in [*figures.items(), *zip(PANEL_FIELDS, fields)]:
+            commands += ["paste", name, text, "--"]
+        for name in PANEL_LINES:
+            commands += ["text", name, "--"]
+        # The probe's answer ends where the last line that shows anything does.
+        shown = window.probe(*commands[:-1]).split("\n")
+        shown += [""] * (len(lines) - len(shown))
+        check(shown == lines, f"lines for {fields}: {shown}")
+        if apex:
+            pixels = screen_pixels(window.origin[0] + apex[0] - 2, window.origin[1] + apex[1] - 2,
+                                   5, 5)
+            check(outline_near(lambda px, py: window.pixel(px, py, pixels), *apex),
+                  f"the second LNB's apex at {apex}")
+    window.paste("txtLatitud", "40,4168 N")
+    window.close()
+    window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
+    check(window.client == GROWN and window.text("txtLatitud") == "40,4168 N",
+          f"kept for the next start: {window.client} {window.text('txtLatitud')!r}")
+    window.close()
+    for name, kind, data in [("ApuntarVisible", "REG_SZ", "yes"), ("Latitud", "REG_DWORD", "7"),
+                             ("Satelite", "REG_BINARY", "00ff00ff")]:
+        wine("reg", "add", KEPT_KEY, "/v", name, "/t", kind, "/d", data, "/f")
+    window = Window(PROGRAM, PROBE, "es_ES.UTF-8")
+    check(window.client == (805, 643) and window.text("txtLatitud") == "" and
+          window.text("txtSatelite") == "", "what cannot be read is dropped")
+    window.close()
+
+
 def main():
     check_program_file()
     with wine_on_a_display():
@@ -427,6 +493,10 @@ def main():
         window.close()
         new_wine_session()
         check_high_contrast()
+    # A screen with room for the window and its panel.
+    with wine_on_a_display("1600x1200"):
+        run("setxkbmap", "es")
+        check_pointing_panel()
     # A screen that holds the window at 1.5 times its size.
     with wine_on_a_display("1600x1200"):
         check_windows7_dpi({**os.environ, "LANG": "en_US.UTF-8", "LC_ALL": "en_US.UTF-8"})

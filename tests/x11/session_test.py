@@ -38,8 +38,9 @@ from gi.repository import GLib  # noqa: E402
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 from desktop_session import (  # noqa: E402
-    EXAMPLE_FIGURES, check, check_appearance, copied_sheet, finish, ink_in, is_blue,
-    one_row_of_each_look, run, screen_pixels, start_display, status_rows, tone_of)
+    EXAMPLE_FIGURES, PANEL_SPOKEN, check, check_appearance, copied_sheet, finish, ink_in, is_blue,
+    one_row_of_each_look, outline_near, pointing_rows, run, screen_pixels, start_display,
+    status_rows, tone_of)
 
 PROGRAM, DESKTOP_ENTRY = sys.argv[1:3]
 
@@ -89,9 +90,13 @@ OTHER_STYLE = ["-style", "Adwaita-Dark"]
 class Window:
     """The program's window, started in a locale, perhaps under a theme."""
 
-    def __init__(self, lang, theme=None, arguments=()):
+    def __init__(self, lang, theme=None, arguments=(), config=None):
+        # What the program keeps for its next start goes to `config`, or a
+        # folder of this window's own: never the user's.
+        self.config = config or tempfile.mkdtemp()
         env = {**os.environ, "LANG": lang, "LC_ALL": lang, "QT_ACCESSIBILITY": "1",
-               "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(theme or {})}
+               "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "XDG_CONFIG_HOME": self.config,
+               **(theme or {})}
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([PROGRAM, *arguments], env=env,
                                         stderr=subprocess.DEVNULL)
@@ -135,6 +140,18 @@ class Window:
     def set_text(self, control, text):
         self.node(SPOKEN[control], pyatspi.ROLE_TEXT).queryEditableText().setTextContents(text)
         self.texts[control] = text
+
+    def set_spoken(self, name, text):
+        self.node(name, pyatspi.ROLE_TEXT).queryEditableText().setTextContents(text)
+
+    def size(self):
+        geometry = run("xdotool", "getwindowgeometry", self.window_id).split("Geometry:")[1]
+        return tuple(int(v) for v in geometry.split()[0].split("x"))
+
+    def labels_shown(self):
+        app = find_application(self.process.pid)
+        return {node.name for node in accessible_tree(app) if node.getRole() == pyatspi.ROLE_LABEL
+                and node.getState().contains(pyatspi.STATE_SHOWING)}
 
     def sheet_heard(self):
         """The dish sheet as a screen reader meets it: the frame's group name,
@@ -304,7 +321,71 @@ def check_screen_reader_names(window):
                                    "Del borde al LNB: 50,0"],
           f"the dish sheet is a group of lines: {window.sheet_heard()}")
     texts = [n for n in window.nodes if n.getRole() == pyatspi.ROLE_TEXT]
-    check(len(texts) == 4, f"four text fields, no work field ({len(texts)})")
+    check(len(texts) == 4, f"four text fields, no work field nor the hidden panel's ({len(texts)})")
+
+
+PANEL_BUTTON = "Apuntar y multifoco"
+# The window with the panel: the design's, then the panel with its margins.
+GROWN = (805 + 16 + 328 + 16, 643)
+
+
+def panel_button(window):
+    found = [n for n in window.nodes if n.name == PANEL_BUTTON and n.getRole() in (
+        pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX)]
+    if not found:
+        sys.exit(f"no button {PANEL_BUTTON!r}: {[(n.name, n.getRoleName()) for n in window.nodes]}")
+    return found[0]
+
+
+def check_pointing_panel():
+    """The panel from the keyboard, its lines for each row of the shared
+    table, the second LNB in the front view; kept for the next start, and
+    what cannot be read of it dropped."""
+    window = Window("es_ES.UTF-8")
+    check(window.size() == (805, 643), f"the window as designed: {window.size()}")
+    window.type_into("Profundidad", "10", "10")
+    button = panel_button(window)
+    run("xdotool", "key", "Tab")
+    check(wait_for(lambda: button.getState().contains(pyatspi.STATE_FOCUSED), 5),
+          "Tab after the figures reaches the panel's button")
+    run("xdotool", "key", "space")
+    pressed = lambda: button.getState().contains(pyatspi.STATE_CHECKED) or \
+        button.getState().contains(pyatspi.STATE_PRESSED)  # noqa: E731
+    check(wait_for(pressed, 5), "the button is heard pressed")
+    check(wait_for(lambda: window.size() == GROWN, 5), f"the window grows: {window.size()}")
+    window.nodes = list(accessible_tree(find_application(window.process.pid)))
+    for figures, fields, lines, apex in pointing_rows(","):
+        for control, text in figures.items():
+            window.set_text(control, text)
+        for name, text in zip(PANEL_SPOKEN, fields):
+            window.set_spoken(name, text)
+        wanted = [line for line in lines if line]
+        shown = wait_for(lambda: wanted if set(wanted) <= window.labels_shown() else None, 5)
+        check(shown is not None, f"lines for {fields}: {sorted(window.labels_shown())}")
+        if apex:
+            x, y = window.origin[0] + apex[0], window.origin[1] + apex[1]
+            pixels = screen_pixels(x - 2, y - 2, 5, 5)
+            check(outline_near(lambda px, py: pixels[(px, py)], x, y),
+                  f"the second LNB's apex at {apex}")
+    window.set_spoken("Latitud", "40,4168 N")
+    config = window.config
+    window.close()
+    window = Window("es_ES.UTF-8", config=config)
+    check(wait_for(lambda: window.size() == GROWN, 5) and window.field_text("Latitud") == "40,4168 N",
+          f"kept for the next start: {window.size()} {window.field_text('Latitud')!r}")
+    window.close()
+    with open(os.path.join(config, "distancia-lnb", "distancia-lnb.conf"), "w") as kept:
+        kept.write("[General]\nApuntarVisible=yes\nLatitud=1, 2\n"
+                   "Longitud=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3\\0x)\nSatelite=\\x1\\x2\n")
+    window = Window("es_ES.UTF-8", config=config)
+    check(window.size() == (805, 643), f"a state that cannot be read is dropped: {window.size()}")
+    x, y = panel_button(window).queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    run("xdotool", "mousemove", str(x + 10), str(y + 10), "click", "1")
+    check(wait_for(lambda: window.size() == GROWN, 5), "a click opens the panel")
+    window.nodes = list(accessible_tree(find_application(window.process.pid)))
+    check(window.field_text("Latitud") == "" and window.field_text("Satélite") == "",
+          "figures that cannot be read are dropped")
+    window.close()
 
 
 def check_window_class(window):
@@ -340,6 +421,7 @@ def main():
         check_fields_menu(window, "C")
         window.close()
         check_missing_x11_plugin()
+        check_pointing_panel()
         for what, theme, arguments in [("dark GTK theme", DARK_THEME, ()),
                                        ("Adwaita-Dark style", DARK_THEME, OTHER_STYLE)]:
             window = Window("en_US.UTF-8", theme, arguments)

@@ -205,7 +205,8 @@ class Markup {
         : views_(views), drawings_(std::move(drawings)) {}
 
     void block(const web::Block& block) {
-        out_ << "<div class=\"block\" id=\"" << block.name << "\">\n";
+        out_ << "<div class=\"block\" id=\"" << block.name << "\""
+             << (web::shows(block, views_.point) ? "" : " hidden") << ">\n";
         for (const Id id : block.controls) control(id);
         if (!block.pictures.empty())
             pictures(block);
@@ -237,6 +238,8 @@ class Markup {
                 return option(control, attributes, shown.checked);
             case design::Kind::TextField:
                 return field(control, attributes);
+            case design::Kind::Button:
+                return button(control, attributes, shown.checked);
         }
     }
 
@@ -267,7 +270,7 @@ class Markup {
              << "-caption\" class=\"caption\">" << views_.words(control.id)
              << "</legend><div class=\"edge\"></div>\n";
         for (const design::Control& held : design::kControls) {
-            if (held.container == control.id)
+            if (held.container == control.id && design::isOnPlatform(held, true))
                 this->control(held.id);
         }
         out_ << "</fieldset>\n";
@@ -298,6 +301,13 @@ class Markup {
              << "><span class=\"words\">" << views_.words(control.id) << "</span></label>\n";
     }
 
+    void button(const design::Control& control, const std::string& attributes, bool checked) {
+        out_ << "<button type=\"button\" class=\"button\"" << attributes;
+        if (control.flags & design::kToggle)
+            out_ << " aria-pressed=\"" << (checked ? "true" : "false") << "\"";
+        out_ << ">" << views_.words(control.id) << "</button>\n";
+    }
+
     void field(const design::Control& control, const std::string& attributes) {
         const std::string& point = views_.point[control.id].text;
         if (point != views_.comma[control.id].text)
@@ -320,8 +330,8 @@ class Markup {
             if (std::find(block.pictures.begin(), block.pictures.end(), picture.id) ==
                 block.pictures.end())
                 continue;
-            out_ << drawing(picture.name, drawn(picture.now)) << "<canvas id=\"" << picture.name
-                 << "-magnified\" class=\"magnified\" hidden></canvas>\n";
+            out_ << drawing(picture, picture.shown && drawn(picture.now)) << "<canvas id=\""
+                 << picture.name << "-magnified\" class=\"magnified\" hidden></canvas>\n";
         }
         out_ << "</div>\n";
     }
@@ -329,20 +339,21 @@ class Markup {
     // A picture's drawing, in the page itself: no request and no document of
     // its own for the browser to load. Its root element takes the picture's
     // name and leaves its size to the stylesheet.
-    std::string drawing(std::string_view picture, bool shown) const {
-        const std::string svg = read((drawings_ + "/" + std::string(picture) + ".svg").c_str());
+    std::string drawing(const lnb::ShownPicture& picture, bool shown) const {
+        const std::string svg =
+            read((drawings_ + "/" + std::string(picture.drawing) + ".svg").c_str());
         const std::size_t start = svg.find("<svg");
         const std::size_t open = svg.find('>', start);
         const std::size_t end = svg.rfind("</svg>");
         if (start == std::string::npos || open == std::string::npos || end == std::string::npos)
-            fail(std::string(picture) + ".svg holds no svg element");
+            fail(std::string(picture.drawing) + ".svg holds no svg element");
         std::string tag = svg.substr(start, open - start);
         for (const char* attribute : {" width=\"", " height=\""}) {
             const std::size_t at = tag.find(attribute);
             if (at != std::string::npos)
                 tag.erase(at, tag.find('"', at + std::strlen(attribute)) + 1 - at);
         }
-        return tag + " id=\"" + std::string(picture) + "\" class=\"picture\"" +
+        return tag + " id=\"" + std::string(picture.name) + "\" class=\"picture\"" +
                (shown ? "" : " hidden") + svg.substr(open, end + 6 - open);
     }
 
@@ -358,10 +369,10 @@ class Markup {
 
 // What the page's script needs to take the window over: the design's facts,
 // and the views it shows now, one for each separator.
-std::string firstView(const Views& views) {
+std::string firstView(const Views& views, const lnb::Kept& kept) {
     return "{\"design\":" + lnb::web::designJson() +
-           ",\"views\":{\".\":" + lnb::web::viewJson(views.point) +
-           ",\",\":" + lnb::web::viewJson(views.comma) + "}}\n";
+           ",\"views\":{\".\":" + lnb::web::viewJson(views.point, kept) +
+           ",\",\":" + lnb::web::viewJson(views.comma, kept) + "}}\n";
 }
 
 std::string windowMarkup(const Views& views, const char* drawings) {
@@ -431,8 +442,16 @@ void windowRules(Rules& rules, const lnb::View& view) {
                             "; --highlight: " + colour(view.system.highlight) +
                             "; --highlight-text: " + colour(view.system.highlightText) +
                             "; --margin: " + pixels(web::margin()) + ";");
-    rules.rule(".window", "width: " + pixels(design::kFrmMain.clientWidth) +
-                              "; height: " + pixels(design::kFrmMain.clientHeight) + ";");
+    for (const bool panel : {false, true}) {
+        const design::Size size = design::clientSize(panel);
+        rules.rule(panel ? ".panel-shown .window" : ".window",
+                   "width: " + pixels(size.width) + "; height: " + pixels(size.height) + ";");
+    }
+    // The panel opens to the right: the window stays where it was centred,
+    // moving left only as far as the panel needs.
+    rules.rule(".panel-shown .window",
+               "margin-left: max(0px, min(calc((100% - " + pixels(design::clientSize(false).width) +
+                   ") / 2), calc(100% - " + pixels(design::clientSize(true).width) + ")));");
     rules.rule(".frame > .caption", "left: " + pixels(design::kFrameCaptionIndent) +
                                         "; padding: 0 " + pixels(design::kFrameCaptionPadding) +
                                         ";");
@@ -474,6 +493,8 @@ void windowRules(Rules& rules, const lnb::View& view) {
         }
     }
     for (const design::Control& control : design::kControls) {
+        if (!design::isOnPlatform(control, true))
+            continue;
         rules.rule("#" + name(control.id),
                    placeOf(control, web::Arrangement::Window) + looks(control, view[control.id]));
         if (control.kind == design::Kind::Frame)
@@ -489,20 +510,22 @@ void windowRules(Rules& rules, const lnb::View& view) {
 // Narrower than the whole window and its margins: one column of blocks, in
 // the order of the design's column, the blocks of drawings as wide as the
 // column lets them be, their pictures (placed in hundredths of their block)
-// drawn smaller with them.
-void columnRules(Rules& rules) {
+// drawn smaller with them. With the pointing panel shown, the window needs
+// room for it beside it too: where the screen has less, the same column,
+// the panel a block of it. `within` prefixes every selector.
+std::string columnRules(const std::string& within) {
     Rules column;
-    column.rule(".window",
+    column.rule(within + ".window",
                 "width: auto; height: auto; display: flex; flex-direction: column; "
                 "align-items: flex-start; gap: " +
                     pixels(web::gap()) + "; overflow: visible;");
-    column.rule(".block", "position: relative; flex: none; overflow: hidden;");
+    column.rule(within + ".block", "position: relative; flex: none; overflow: hidden;");
 
     for (const web::Block& block : web::kColumn) {
+        const std::string id = within + "#" + std::string(block.name);
         const web::Area area = web::areaOf(block, web::Arrangement::Column);
         if (!block.pictures.empty())
-            column.rule("#" + std::string(block.name) + " .magnified",
-                        "left: 0; top: 0; width: 100%; height: 100%;");
+            column.rule(id + " .magnified", "left: 0; top: 0; width: 100%; height: 100%;");
         const std::string size =
             web::scales(block)
                 ? "width: min(" + pixels(area.width) +
@@ -510,23 +533,29 @@ void columnRules(Rules& rules) {
                       "aspect-ratio: " +
                       std::to_string(area.width) + " / " + std::to_string(area.height) + ";"
                 : "width: " + pixels(area.width) + "; height: " + pixels(area.height) + ";";
-        column.rule("#" + std::string(block.name), "left: auto; top: auto; " + size);
-        for (const Id id : block.controls) {
-            const std::string window = placeOf(design::control(id), web::Arrangement::Window);
-            const std::string inColumn = placeOf(design::control(id), web::Arrangement::Column);
+        column.rule(id, "left: auto; top: auto; " + size);
+        for (const Id held : block.controls) {
+            const std::string window = placeOf(design::control(held), web::Arrangement::Window);
+            const std::string inColumn = placeOf(design::control(held), web::Arrangement::Column);
             if (inColumn != window)
-                column.rule("#" + name(id), inColumn);
+                column.rule(within + "#" + name(held), inColumn);
         }
     }
     const web::Area button = web::menuButton(web::Arrangement::Column);
     const web::Area result = web::areaOf(*blockHolding(Id::txtDistancia), web::Arrangement::Column);
-    column.rule("#menu-button", place(button.left - result.left, button.top - result.top,
-                                      button.width, button.height));
-    // Up to a fiftieth of a pixel short of the whole window: zoomed pages
-    // have widths between whole pixels.
-    rules.rule(
-        fmt::format("@media (max-width: {}px)", web::wholeWindowWidth() / kTwipsPerPixel - 0.02),
-        column.text());
+    column.rule(within + "#menu-button", place(button.left - result.left, button.top - result.top,
+                                               button.width, button.height));
+    return column.text();
+}
+
+void columnRules(Rules& rules) {
+    for (const bool panel : {false, true}) {
+        // Up to a fiftieth of a pixel short of the whole window: zoomed pages
+        // have widths between whole pixels.
+        rules.rule(fmt::format("@media (max-width: {}px)",
+                               web::wholeWindowWidth(panel) / kTwipsPerPixel - 0.02),
+                   columnRules(panel ? ".panel-shown " : ""));
+    }
 }
 
 }  // namespace
@@ -542,6 +571,7 @@ int main(int argc, char* argv[]) {
     lnb::Presenter comma(",", measure);
     const Views views{point.load(), comma.load()};
     std::string page = filled(read(argv[1]), "%TITLE%", escaped(views.point.window.text));
+    page = filled(page, "%PANEL_KEPT_AS%", escaped(lnb::kKeptNames[0]));
     page = filled(page, "%WINDOW%", windowMarkup(views, argv[5]));
     page = filled(page, "%NO_WEBASSEMBLY%", escaped(lnb::texts::kNoWebAssembly));
     page = filled(page, "%FILES_MISSING%", escaped(lnb::texts::kPageFilesMissing));
@@ -550,7 +580,7 @@ int main(int argc, char* argv[]) {
     columnRules(rules);
     const std::string out = argv[4];
     write(out + "/index.html", page);
-    write(out + "/first-view.json", firstView(views));
+    write(out + "/first-view.json", firstView(views, point.kept()));
     write(
         out + "/style.css",
         read(argv[2]) + "\n/* The window, drawn by web/build/render_page.cpp */\n" + rules.text());
