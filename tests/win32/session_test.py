@@ -439,6 +439,14 @@ def check_pointing_panel():
     window.keys("space")
     check(button_down(window), "the button is heard down")
     check(client_size(window) == GROWN, f"the window grows: {client_size(window)}")
+    window.keys("space")
+    check(not button_down(window) and client_size(window) == (805, 643),
+          f"Space again closes it: {client_size(window)}")
+    window.keys("space")
+    for field in PANEL_FIELDS:
+        for text in ("repeat:100000:7", "1e400", "\\u0001\\u0007", "\\\\", '"N"', "90 N N"):
+            window.paste(field, text)
+        check(window.probe("alive") == "alive", f"alive after hostile pastes into {field}")
     for figures, fields, lines, apex in pointing_rows(","):
         commands = []
         for name, text in [*figures.items(), *zip(PANEL_FIELDS, fields)]:

@@ -353,7 +353,17 @@ def check_pointing_panel():
         button.getState().contains(pyatspi.STATE_PRESSED)  # noqa: E731
     check(wait_for(pressed, 5), "the button is heard pressed")
     check(wait_for(lambda: window.size() == GROWN, 5), f"the window grows: {window.size()}")
+    run("xdotool", "key", "space")
+    check(wait_for(lambda: window.size() == (805, 643), 5) and not pressed(),
+          f"Space again closes it: {window.size()}")
+    run("xdotool", "key", "space")
+    wait_for(lambda: window.size() == GROWN, 5)
     window.nodes = list(accessible_tree(find_application(window.process.pid)))
+    for name in PANEL_SPOKEN:
+        for text in ("7" * 100000, "1e400", "\x01\x07", "\\", '"N"', "90 N N", "\u202e40 N"):
+            window.set_spoken(name, text)
+    check(wait_for(lambda: window.field_text("Latitud") == "\u202e40 N", 5),
+          "the panel's fields take hostile texts and the window still answers")
     for figures, fields, lines, apex in pointing_rows(","):
         for control, text in figures.items():
             window.set_text(control, text)
