@@ -7,6 +7,7 @@
 // spacing and its direction by the rules the panel states.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
