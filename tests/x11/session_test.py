@@ -274,6 +274,9 @@ def check_middle_button_paste(window):
     """A selection pasted with the middle button where it presses, before
     "80": its tab and line break are dropped."""
     subprocess.run(["xclip", "-selection", "primary"], input="\t5\r\n", text=True, check=True)
+    # xclip serves the selection from a child it forks: the click waits
+    # until the selection is there to paste.
+    wait_for(lambda: run("xclip", "-o", "-selection", "primary") == "\t5\r\n", seconds=10)
     field = window.node("Vertical", pyatspi.ROLE_TEXT)
     x, y = field.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
     h = field.queryComponent().getSize()[1]
