@@ -290,15 +290,16 @@ void Presenter::showControl(ShownControl& shown, const design::Control& control,
     if (control.kind == design::Kind::Button && shown.checked)
         tone = Tone::Pressed;
     palette.paint(shown, control, tone);
-    shown.pointSize = control.flags & design::kShrinksToFit
-                          ? fittedPointSize(shown.text, control.font, roomFor(control), measure_)
-                          : designedPointSize(control);
     shown.shown = !(control.flags & design::kHidden);
     // The sheet shows only where there is one, and only the lines it has.
     if (control.id == Id::fraFicha || control.container == Id::fraFicha)
         shown.shown = said.sheet && !shown.text.empty();
     if (design::inPanel(control))
         shown.shown = state.cmdApuntar.Value;
+    // Fitted when it shows: measuring is most of a first view's work.
+    shown.pointSize = control.flags & design::kShrinksToFit && shown.shown
+                          ? fittedPointSize(shown.text, control.font, roomFor(control), measure_)
+                          : designedPointSize(control);
     shown.tooltip = control.id == Id::Label4 ? texts::versionNote() : std::string();
     describe(shown, control, said);
 }
