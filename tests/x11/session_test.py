@@ -219,7 +219,7 @@ def focused_menu_items(after):
     pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused")
     try:
         after()
-        deadline = time.time() + 2
+        deadline = time.time() + 10  # events come late on a loaded machine
         while time.time() < deadline and not any(
                 n.getRole() == pyatspi.ROLE_MENU_ITEM for n in focused):
             GLib.MainContext.default().iteration(False)
