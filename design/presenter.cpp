@@ -176,8 +176,9 @@ void Presenter::restore(std::string_view name, std::string_view value) {
 Kept Presenter::kept() const {
     const WindowState& state = logic_.state();
     Kept kept{{kKeptNames[0], state.cmdApuntar.Value ? "1" : "0"}};
+    const auto texts = state.panelTexts();
     for (std::size_t i = 1; i < kKeptNames.size(); ++i)
-        kept.emplace_back(kKeptNames[i], state.input(kPanelInputs[i - 1]).Text);
+        kept.emplace_back(kKeptNames[i], texts[i - 1]);
     return kept;
 }
 
@@ -238,10 +239,7 @@ void Presenter::show(std::optional<Selection> selection) {
     if (logic_.sheet())
         said.sheet = texts::sheetText(logic_.sheet()->sheet, separator);
     if (state.cmdApuntar.Value)
-        said.copied += texts::copiedPanel(
-            {state.txtLatitud.Text, state.txtLongitud.Text, state.txtSatelite.Text,
-             state.txtSatelite2.Text, state.txtSatelite3.Text},
-            said.panel);
+        said.copied += texts::copiedPanel(state.panelTexts(), said.panel);
     const design::SystemColours& system = highContrast_ ? *highContrast_ : design::kClassicColours;
     const Palette palette(system, highContrast_.has_value());
     view_.system = system;

@@ -72,10 +72,8 @@ void FrmMainLogic::run(Handler handler) {
 }
 
 void FrmMainLogic::evaluatePanel() {
-    panel_ = lnb::evaluatePanel(
-        {state_.txtLatitud.Text, state_.txtLongitud.Text, state_.txtSatelite.Text,
-         state_.txtSatelite2.Text, state_.txtSatelite3.Text},
-        separator_, evaluation_.result, evaluation_.sheet);
+    panel_ =
+        lnb::evaluatePanel(state_.panelTexts(), separator_, evaluation_.result, evaluation_.sheet);
     placeOtherLnbs();
 }
 

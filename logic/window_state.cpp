@@ -37,6 +37,12 @@ std::array<Rect, kPictureCount> WindowState::pictureRects() const {
     return rects;
 }
 
+std::array<std::string_view, kPanelInputs.size()> WindowState::panelTexts() const {
+    std::array<std::string_view, kPanelInputs.size()> texts;
+    for (std::size_t i = 0; i < kPanelInputs.size(); ++i) texts[i] = input(kPanelInputs[i]).Text;
+    return texts;
+}
+
 const TextField& WindowState::input(Input which) const {
     switch (which) {
         case Input::Vertical:

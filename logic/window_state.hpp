@@ -155,6 +155,8 @@ struct WindowState {
     // The input field the user types each figure into.
     const TextField& input(Input which) const;
     TextField& input(Input which);
+    // The pointing panel's five texts, in kPanelInputs order.
+    std::array<std::string_view, kPanelInputs.size()> panelTexts() const;
 };
 
 }  // namespace lnb

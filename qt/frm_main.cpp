@@ -212,13 +212,13 @@ void FrmMain::onPanelButton() noexcept {
     keep();
 }
 
-// Written as it changes: nothing is lost however the program ends.
+// Kept as it changes; QSettings writes it to disk once the event loop is
+// back, not in the keystroke: a session that ends kills the program.
 void FrmMain::keep() {
     if (!settings_)
         return;
     for (const auto& [name, value] : presenter_.kept())
         settings_->setValue(toQString(name), toQString(value));
-    settings_->sync();  // at once: a session that ends kills the program
 }
 
 // A click keeps the caret where it put it; the keyboard takes the selection

@@ -382,12 +382,16 @@ def check_pointing_panel():
                   f"the second LNB's apex at {apex}")
     window.set_spoken("Latitud", "40,4168 N")
     config = window.config
+    kept_file = os.path.join(config, "distancia-lnb", "distancia-lnb.conf")
+    on_disk = lambda: os.path.exists(kept_file) and \
+        "40,4168 N" in open(kept_file, encoding="utf-8").read()  # noqa: E731
+    check(wait_for(on_disk, 5), "what the panel keeps is on disk within seconds")
     window.close()
     window = Window("es_ES.UTF-8", config=config)
     check(wait_for(lambda: window.size() == GROWN, 5) and window.field_text("Latitud") == "40,4168 N",
           f"kept for the next start: {window.size()} {window.field_text('Latitud')!r}")
     window.close()
-    with open(os.path.join(config, "distancia-lnb", "distancia-lnb.conf"), "w") as kept:
+    with open(kept_file, "w") as kept:
         kept.write("[General]\nApuntarVisible=yes\nLatitud=1, 2\n"
                    "Longitud=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3\\0x)\nSatelite=\\x1\\x2\n")
     window = Window("es_ES.UTF-8", config=config)
