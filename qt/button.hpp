@@ -9,7 +9,8 @@ namespace lnb {
 // view's): raised on its back colour, sunken while pushed or held down, its
 // caption centred, a dotted line inside it while it has the focus. (Drawn
 // here rather than by the style, which shades a held-down button its own
-// way.) Screen readers hear it as the button, or toggle button, it is.
+// way.) Screen readers hear it as Qt describes a push button: a toggle one as
+// a check box, checked while held down.
 class Button : public QPushButton {
     Q_OBJECT
   public:
