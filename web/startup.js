@@ -13,6 +13,14 @@
 // fifth of a second to open the first time.
 const SEPARATORS = {};
 
+// A file for web/main.js, which says why the page cannot start if it does
+// not come; its failure is no failure of this script's.
+function asked(file) {
+  const response = fetch(file);
+  response.catch(() => {});
+  return response;
+}
+
 {
   const tagged = (tag) => Object.keys(SEPARATORS).find((separator) =>
     SEPARATORS[separator].includes(` ${tag} `));
@@ -33,7 +41,7 @@ const SEPARATORS = {};
       .filter((image) => !image.hidden).map((image) => image.decode())])
       .then(() => requestAnimationFrame(() => {
         performance.mark('result-painted');
-        globalThis.coreFiles ??= { wasm: fetch('core.wasm'), firstView: fetch('first-view.json') };
+        globalThis.coreFiles ??= { wasm: asked('core.wasm'), firstView: asked('first-view.json') };
       }));
   });
 }

@@ -485,10 +485,19 @@ describe('where the core cannot start', () => {
     ['without WebAssembly', (page) => page.addInitScript(() => { delete window.WebAssembly; }),
      'este navegador no ejecuta WebAssembly'],
     ['without its files', (page) => page.route('**/core.wasm', (route) => route.fulfill(
-      { status: 404 })), 'faltan archivos de la página']]) {
+      { status: 404 })), 'faltan archivos de la página'],
+    ['cut off from the network, the first frame drawn before the script came', async (page) => {
+      await page.route('**/core.wasm', (route) => route.abort());
+      await page.route('**/main.js', async (route) => {
+        await page.waitForFunction(() => performance.getEntriesByName('result-painted').length);
+        await route.continue();
+      });
+    }, 'faltan archivos de la página']]) {
     it(`says why in Spanish, and the window stays readable, ${what}`, async () => {
       const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
       const page = await context.newPage();
+      const uncaught = [];
+      page.on('pageerror', (error) => uncaught.push(error.message));
       await prepare(page);
       await page.goto(site.url);
       const line = page.locator('#no-core');
@@ -497,6 +506,7 @@ describe('where the core cannot start', () => {
       assert.ok((await line.innerText()).includes(says), await line.innerText());
       assert.equal(await page.inputValue('#txtDistancia'), '40');
       assert.ok(await page.locator('#imgPlato2').isVisible());
+      assert.deepEqual(uncaught, []);
       await context.close();
     });
   }
