@@ -14,8 +14,9 @@ export class CoreMissing extends Error {
   }
 }
 
-async function instantiate(imports, source) {
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
+// core.wasm compiled, from the response that `source()` gives.
+export async function compileCore(source) {
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.compile !== 'function')
     throw new CoreMissing('webassembly');
   let response;
   try {
@@ -25,11 +26,11 @@ async function instantiate(imports, source) {
   }
   if (!response.ok) throw new CoreMissing('files');
   try {
-    return (await WebAssembly.instantiateStreaming(response.clone(), imports)).instance;
+    return await WebAssembly.compileStreaming(response.clone());
   } catch {
     // A host that serves it under another type: compiled from its bytes.
     try {
-      return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
+      return await WebAssembly.compile(await response.arrayBuffer());
     } catch (error) {
       console.error(error);
       throw new CoreMissing('files');
@@ -66,17 +67,25 @@ function systemCalls(bytes) {
 
 export class Core {
   // `measure(text, bold, italic, points)` gives a text's width in twips;
-  // `source()` the response that brings core.wasm.
-  static async start(measure, source = () => fetch('core.wasm')) {
+  // `compiled` is core.wasm compiled (compileCore), or its promise.
+  static async start(measure, compiled) {
     const core = new Core();
-    core.exports = (await instantiate({
+    const imports = {
       page: {
         measureText: (text, length, bold, italic, points) =>
           measure(core.read(text, length), bold !== 0, italic !== 0, points),
       },
       env: { emscripten_notify_memory_growth: () => {} },
       wasi_snapshot_preview1: systemCalls(() => core.bytes()),
-    }, source)).exports;
+    };
+    const module = await compiled;
+    try {
+      core.exports = (await WebAssembly.instantiate(module, imports)).exports;
+    } catch (error) {
+      // A core that asks for what this page does not give.
+      console.error(error);
+      throw new CoreMissing('files');
+    }
     core.exports._initialize();
     return core;
   }

@@ -3,7 +3,7 @@
 // it; this starts the core, then the page takes the window over and it lives.
 // Each step is marked for whoever profiles the start-up (bench/web.mjs;
 // startup.js marks the first frame): "page-ready" when the live window shows.
-import { Core, CoreMissing } from './core.js';
+import { Core, CoreMissing, compileCore } from './core.js';
 import { Page } from './page.js';
 import { toFont, toTwips } from './units.js';
 
@@ -34,7 +34,7 @@ const windowParsed = new Promise((parsed) => {
 async function start() {
   performance.mark('script-started');
   const separator = document.documentElement.dataset.decimalSeparator;
-  // Asked for by startup.js where the first frame came first.
+  // Asked for by startup.js, as the window began.
   const files = globalThis.coreFiles ??= { wasm: fetch('core.wasm'),
                                            firstView: fetch('first-view.json') };
   // What the window shows now, as the page was built, and the design's facts.
@@ -44,7 +44,7 @@ async function start() {
   let core;
   let shown;
   try {
-    [core, shown] = await Promise.all([Core.start(measurer(), () => files.wasm), first]);
+    [core, shown] = await Promise.all([Core.start(measurer(), compileCore(() => files.wasm)), first]);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;
@@ -52,6 +52,8 @@ async function start() {
   performance.mark('core-ready');
   await fonts;
   await windowParsed;
+  // The first frame is drawn before anything of it is touched.
+  await globalThis.firstFrame;
   const page = new Page(shown.design, core);
   page.start(separator, shown.views[separator]);
   performance.mark('view-shown');

@@ -2,24 +2,17 @@
 // What starts before anything shows: the decimal separator of the browser's
 // language on the page's root, where the stylesheet shows the first view's
 // words in it and the core reads it (web/main.js); the window's size as the
-// last visit left it; once the first frame is
-// drawn whole (its words in the design's fonts, its drawings), the mark
+// last visit left it; the core and the first view asked for, so that they
+// come while the window is parsed and drawn; once the first frame is drawn
+// whole (its words in the design's fonts, its drawings), the mark
 // "result-painted" for whoever profiles the start-up (bench/web.mjs), and
-// the core and the first view asked for, while the page's modules load.
+// `firstFrame` settled.
 //
 // The separators are CLDR's, as the page was built: each with the language
 // tags that take it, between spaces (a language's, or its region's where it
 // differs; "." for the rest). The browser's own number data takes a phone a
 // fifth of a second to open the first time.
 const SEPARATORS = {};
-
-// A file for web/main.js, which says why the page cannot start if it does
-// not come; its failure is no failure of this script's.
-function asked(file) {
-  const response = fetch(file);
-  response.catch(() => {});
-  return response;
-}
 
 {
   const tagged = (tag) => Object.keys(SEPARATORS).find((separator) =>
@@ -34,14 +27,25 @@ function asked(file) {
   } catch {
     // storage refused: the panel starts hidden
   }
-  // Once the window is parsed, not once the modules have run too.
-  document.addEventListener('readystatechange', () => {
-    if (document.readyState !== 'interactive') return;
-    Promise.allSettled([...[...document.fonts].map((face) => face.load()), ...[...document.images]
-      .filter((image) => !image.hidden).map((image) => image.decode())])
-      .then(() => requestAnimationFrame(() => {
-        performance.mark('result-painted');
-        globalThis.coreFiles ??= { wasm: asked('core.wasm'), firstView: asked('first-view.json') };
-      }));
+  // Read by web/main.js, which says what failed; not a failure of this script.
+  const asked = (file) => {
+    const response = fetch(file);
+    response.catch(() => {});
+    return response;
+  };
+  globalThis.coreFiles = { wasm: asked('core.wasm'), firstView: asked('first-view.json') };
+  // Once the window is parsed, not once the modules have run too. The page
+  // takes the window over after that frame (web/main.js), not before it.
+  globalThis.firstFrame = new Promise((drawn) => {
+    document.addEventListener('readystatechange', () => {
+      if (document.readyState !== 'interactive') return;
+      Promise.allSettled([...[...document.fonts].map((face) => face.load()),
+                          ...[...document.images].filter((image) => !image.hidden)
+                            .map((image) => image.decode())])
+        .then(() => requestAnimationFrame(() => {
+          performance.mark('result-painted');
+          setTimeout(drawn);
+        }));
+    });
   });
 }
