@@ -44,7 +44,8 @@ async function start() {
   let core;
   let shown;
   try {
-    [core, shown] = await Promise.all([Core.start(measurer(), compileCore(() => files.wasm)), first]);
+    const compiled = compileCore(() => files.wasm);
+    [core, shown] = await Promise.all([Core.start(measurer(), compiled), first]);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;
