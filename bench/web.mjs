@@ -64,7 +64,9 @@ async function transfer() {
   const files = new Set();
   context.on('request', (request) => files.add(new URL(request.url()).pathname));
   await page.goto(site.url);
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  // A worker that cannot cache a listed file never gets ready: said, not waited for.
+  await page.evaluate(() => Promise.race([navigator.serviceWorker.ready, new Promise(
+    (_, fail) => setTimeout(() => fail(new Error('the service worker never got ready')), 30000))]));
   await page.waitForTimeout(500);
   await context.close();
   const sizes = [...files].map((path) => {

@@ -137,7 +137,9 @@ export class Core {
     return this.answer(this.call('load'));
   }
   type(input, text) { return this.answer(this.call('type', input, text)); }
-  enter(input, caret, byClick) { return this.answer(this.call('enter', input, caret, byClick ? 1 : 0)); }
+  enter(input, caret, byClick) {
+    return this.answer(this.call('enter', input, caret, byClick ? 1 : 0));
+  }
   togglePanel() { return this.answer(this.call('togglePanel')); }
   // The browser's place in degrees; or why it gave none: 'refused',
   // 'unavailable' or 'unsupported'.

@@ -42,8 +42,8 @@ export class Pictures {
     this.shown = pictures;
     for (const picture of pictures) {
       const was = before.get(picture.id);
-      const moved = !was ||
-                    ['left', 'top', 'width', 'height', 'shown'].some((at) => was[at] !== picture[at]);
+      const moved = !was || ['left', 'top', 'width', 'height', 'shown']
+        .some((at) => was[at] !== picture[at]);
       if (moved || (resized && this.magnified.has(picture.id)))
         this.place(picture, this.blocks.find((block) => block.pictures.includes(picture.id)));
     }
@@ -96,8 +96,8 @@ export class Pictures {
                  [placed.down[0] - box[1], placed.down[1], Math.round(box[3])]);
   }
 
-  // One picture on its canvas, drawn from the drawing named `drawing`, `across` and `down` each [start, length,
-  // visible end] in device pixels.
+  // One picture on its canvas, drawn from the drawing named `drawing`, `across` and `down`
+  // each [start, length, visible end] in device pixels.
   async magnify(canvas, drawing, across, down) {
     const asked = {};
     this.latest.set(canvas, asked);
