@@ -14,9 +14,8 @@ export class CoreMissing extends Error {
   }
 }
 
-// core.wasm compiled, from the response that `source()` gives.
-export async function compileCore(source) {
-  if (typeof WebAssembly !== 'object' || typeof WebAssembly.compile !== 'function')
+async function instantiate(imports, source) {
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function')
     throw new CoreMissing('webassembly');
   let response;
   try {
@@ -26,11 +25,11 @@ export async function compileCore(source) {
   }
   if (!response.ok) throw new CoreMissing('files');
   try {
-    return await WebAssembly.compileStreaming(response.clone());
+    return (await WebAssembly.instantiateStreaming(response.clone(), imports)).instance;
   } catch {
     // A host that serves it under another type: compiled from its bytes.
     try {
-      return await WebAssembly.compile(await response.arrayBuffer());
+      return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
     } catch (error) {
       console.error(error);
       throw new CoreMissing('files');
@@ -67,25 +66,17 @@ function systemCalls(bytes) {
 
 export class Core {
   // `measure(text, bold, italic, points)` gives a text's width in twips;
-  // `compiled` is core.wasm compiled (compileCore), or its promise.
-  static async start(measure, compiled) {
+  // `source()` the response that brings core.wasm.
+  static async start(measure, source = () => fetch('core.wasm')) {
     const core = new Core();
-    const imports = {
+    core.exports = (await instantiate({
       page: {
         measureText: (text, length, bold, italic, points) =>
           measure(core.read(text, length), bold !== 0, italic !== 0, points),
       },
       env: { emscripten_notify_memory_growth: () => {} },
       wasi_snapshot_preview1: systemCalls(() => core.bytes()),
-    };
-    const module = await compiled;
-    try {
-      core.exports = (await WebAssembly.instantiate(module, imports)).exports;
-    } catch (error) {
-      // A core that asks for what this page does not give.
-      console.error(error);
-      throw new CoreMissing('files');
-    }
+    }, source)).exports;
     core.exports._initialize();
     return core;
   }

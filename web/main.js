@@ -3,7 +3,7 @@
 // it; this starts the core, then the page takes the window over and it lives.
 // Each step is marked for whoever profiles the start-up (bench/web.mjs;
 // startup.js marks the first frame): "page-ready" when the live window shows.
-import { Core, CoreMissing, compileCore } from './core.js';
+import { Core, CoreMissing } from './core.js';
 import { Page } from './page.js';
 import { toFont, toTwips } from './units.js';
 
@@ -44,8 +44,7 @@ async function start() {
   let core;
   let shown;
   try {
-    const compiled = compileCore(() => files.wasm);
-    [core, shown] = await Promise.all([Core.start(measurer(), compiled), first]);
+    [core, shown] = await Promise.all([Core.start(measurer(), () => files.wasm), first]);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;

@@ -14,7 +14,7 @@ import { PAGE_DIR, launch, open, serve } from './harness.mjs';
 
 const ROOT = fileURLToPath(new URL('../..', import.meta.url));
 const CONTRACT = JSON.parse(readFileSync(join(ROOT, 'web', 'contract.json'), 'utf8'));
-const { Core, compileCore } = await import(join(ROOT, 'web', 'core.js'));
+const { Core } = await import(join(ROOT, 'web', 'core.js'));
 
 // Where `value` departs from `type`: a list of what, path by path.
 function departures(value, type, path = type) {
@@ -52,8 +52,8 @@ describe('the core answers as the contract says', () => {
     it(`with '${separator}', whatever is typed or pasted`, async () => {
       const bytes = readFileSync(join(PAGE_DIR, 'core.wasm'));
       const core = await Core.start((text, bold, italic, points) =>
-        text.length * points * 8, compileCore(() => new Response(bytes, {
-        headers: { 'Content-Type': 'application/wasm' } })));
+        text.length * points * 8, () => new Response(bytes, {
+        headers: { 'Content-Type': 'application/wasm' } }));
       const answers = [['load', core.load(separator, [['Latitud', '\uD800'], ['Otro', '1'],
                                                       ['ApuntarVisible', '"1"']])]];
       answers.push(['togglePanel', core.togglePanel()]);
