@@ -7,13 +7,21 @@ import { Core, CoreMissing } from './core.js';
 import { Page } from './page.js';
 import { toFont, toTwips } from './units.js';
 
-// Text widths in the page's fonts, for the core's fitting rule.
+// Text widths in the page's fonts, for the core's fitting rule. Each view
+// asks again for the widths of the same few texts: each is measured once.
 function measurer() {
   const context = document.createElement('canvas').getContext('2d');
+  const measured = new Map();
   return (text, bold, italic, points) => {
     const font = toFont(bold, italic, points);
-    if (context.font !== font) context.font = font;
-    return toTwips(context.measureText(text).width);
+    const key = `${font}\n${text}`;
+    let width = measured.get(key);
+    if (width === undefined) {
+      if (context.font !== font) context.font = font;
+      width = toTwips(context.measureText(text).width);
+      measured.set(key, width);
+    }
+    return width;
   };
 }
 

@@ -18,6 +18,9 @@ const coloursOf = (view) => ({
   'highlight-text': view.system.highlightText,
 });
 
+// A screen with no pointer but a finger: no keyboard until a field is tapped.
+const touchOnly = () => matchMedia('(hover: none) and (pointer: coarse)').matches;
+
 // What the page kept from the last visit, under the names the core keeps
 // it by: [name, text] pairs.
 function readKept(names) {
@@ -91,9 +94,11 @@ export class Page {
 
   // The core's first view over the first frame, with whatever the user typed
   // before the core ran computed as typed; the focus goes to the first
-  // figure unless the user is in a field already. `shown` is what the first
-  // frame shows, where the page was built for this separator: only what
-  // differs from it is painted.
+  // figure unless the user is in a field already or the screen is only
+  // touched (a phone opens no keyboard for a field it did not tap: the
+  // figure would sit selected with nothing to type it with). `shown` is
+  // what the first frame shows, where the page was built for this
+  // separator: only what differs from it is painted.
   start(separator, shown = null) {
     this.shown = shown;
     this.colours = shown && coloursOf(shown);
@@ -106,7 +111,7 @@ export class Page {
       if (typed !== (shown ?? view).controls[i].text) view = this.core.type(field.which, typed);
     }
     this.show(view);
-    if (!this.fields.some((field) => field.element === document.activeElement))
+    if (!touchOnly() && !this.fields.some((field) => field.element === document.activeElement))
       this.fields[0].element.focus();
   }
 

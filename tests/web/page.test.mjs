@@ -631,14 +631,30 @@ describe('the whole window or one column', () => {
 });
 
 describe('a phone held upright, 360 × 740', () => {
+  const phone = () => browser.newContext({ locale: 'es-ES', viewport: { width: 360, height: 740 },
+                                           deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+
+  // A phone opens its keyboard only for a field the user taps.
+  it('takes no field until one is tapped, and types where the tap put the caret', async () => {
+    const context = await phone();
+    const page = await context.newPage();
+    await page.goto(site.url);
+    await live(page);
+    await page.keyboard.type('5');
+    for (const [field, figure] of Object.entries(EXAMPLE_FIGURES))
+      assert.equal(await page.inputValue(`#${field}`), figure, field);
+    await page.locator('#txtVertical').tap({ position: { x: 1, y: 10 } });
+    await page.keyboard.type('9');
+    assert.equal(await page.inputValue('#txtVertical'), '980');
+    await context.close();
+  });
+
   // The address bar hiding, a rotation, a zoom and both switches between the
   // column and the whole window, each while a figure is being typed: nothing
   // in the document is built, moved or replaced, and the field keeps the
   // focus, its text, its selection and what undo takes back.
   it('keeps the field being typed into through every change of the screen', async () => {
-    const context = await browser.newContext({ locale: 'es-ES', viewport: { width: 360,
-                                               height: 740 }, deviceScaleFactor: 3,
-                                               isMobile: true, hasTouch: true });
+    const context = await phone();
     const page = await context.newPage();
     await page.goto(site.url);
     await live(page);
