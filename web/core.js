@@ -67,7 +67,7 @@ function systemCalls(bytes) {
 export class Core {
   // `measure(text, bold, italic, points)` gives a text's width in twips;
   // `source()` the response that brings core.wasm.
-  static async start(measure, source = () => fetch('core.wasm')) {
+  static async start(measure, source) {
     const core = new Core();
     core.exports = (await instantiate({
       page: {

@@ -32,23 +32,13 @@ function sayWhy(reason) {
   line.hidden = false;
 }
 
-// The module runs as soon as it is here, while the window may still be being
-// parsed: the core starts meanwhile.
-const windowParsed = new Promise((parsed) => {
-  if (document.readyState !== 'loading') parsed();
-  else document.addEventListener('readystatechange', parsed, { once: true });
-});
-
 async function start() {
   performance.mark('script-started');
   const separator = document.documentElement.dataset.decimalSeparator;
   // Asked for by startup.js, as the window began.
-  const files = globalThis.coreFiles ??= { wasm: fetch('core.wasm'),
-                                           firstView: fetch('first-view.json') };
+  const files = globalThis.coreFiles;
   // What the window shows now, as the page was built, and the design's facts.
   const first = files.firstView.then((response) => response.json());
-  // The core measures texts in the design's fonts: they are loaded first.
-  const fonts = Promise.all([...document.fonts].map((face) => face.load()));
   let core;
   let shown;
   try {
@@ -58,9 +48,8 @@ async function start() {
     return;
   }
   performance.mark('core-ready');
-  await fonts;
-  await windowParsed;
-  // The first frame is drawn before anything of it is touched.
+  // The first frame is drawn before anything of it is touched; by then the
+  // window is parsed and its fonts, which the core measures texts in, are in.
   await globalThis.firstFrame;
   const page = new Page(shown.design, core);
   page.start(separator, shown.views[separator]);
