@@ -24,16 +24,17 @@ async function instantiate(imports, source) {
     throw new CoreMissing('files');
   }
   if (!response.ok) throw new CoreMissing('files');
+  // Compiled as it comes where the host serves it as WebAssembly, from its
+  // bytes where under another type (streaming refuses that). The response is
+  // read once: a copy kept for the second way made a phone's first way slower.
+  const streamed = typeof WebAssembly.instantiateStreaming === 'function' &&
+    (response.headers.get('Content-Type') ?? '').startsWith('application/wasm');
   try {
-    return (await WebAssembly.instantiateStreaming(response.clone(), imports)).instance;
-  } catch {
-    // A host that serves it under another type: compiled from its bytes.
-    try {
-      return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
-    } catch (error) {
-      console.error(error);
-      throw new CoreMissing('files');
-    }
+    if (streamed) return (await WebAssembly.instantiateStreaming(response, imports)).instance;
+    return (await WebAssembly.instantiate(await response.arrayBuffer(), imports)).instance;
+  } catch (error) {
+    console.error(error);
+    throw new CoreMissing('files');
   }
 }
 

@@ -512,6 +512,20 @@ describe('where the core cannot start', () => {
   }
 });
 
+describe('a host that serves the core under another type', () => {
+  it('still starts it, from its bytes', async () => {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    const page = await context.newPage();
+    await page.route('**/core.wasm', async (route) => route.fulfill({
+      body: await (await route.fetch()).body(), contentType: 'application/octet-stream' }));
+    await page.goto(site.url);
+    await live(page);
+    await replace(page, 'txtHorizontal', '90');
+    assert.equal(await page.inputValue('#txtDistancia'), '45.15625');
+    await context.close();
+  });
+});
+
 describe('only the page\'s own files run', () => {
   it('works under its policy and refuses a script put into it', async () => {
     const { context, page, said } = await open(browser, site.url);
