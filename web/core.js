@@ -66,15 +66,10 @@ function systemCalls(bytes) {
 }
 
 export class Core {
-  // `measure(text, bold, italic, points)` gives a text's width in twips;
-  // `source()` the response that brings core.wasm.
-  static async start(measure, source) {
+  // `source()` gives the response that brings core.wasm.
+  static async start(source) {
     const core = new Core();
     core.exports = (await instantiate({
-      page: {
-        measureText: (text, length, bold, italic, points) =>
-          measure(core.read(text, length), bold !== 0, italic !== 0, points),
-      },
       env: { emscripten_notify_memory_growth: () => {} },
       wasi_snapshot_preview1: systemCalls(() => core.bytes()),
     }, source)).exports;
@@ -84,10 +79,6 @@ export class Core {
 
   bytes() {
     return new Uint8Array(this.exports.memory.buffer);
-  }
-
-  read(at, length) {
-    return decoder.decode(this.bytes().subarray(at, at + length));
   }
 
   // What a function answered: the JSON text it left at `at`, up to its end.

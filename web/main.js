@@ -5,25 +5,6 @@
 // startup.js marks the first frame): "page-ready" when the live window shows.
 import { Core, CoreMissing } from './core.js';
 import { Page } from './page.js';
-import { toFont, toTwips } from './units.js';
-
-// Text widths in the page's fonts, for the core's fitting rule. Each view
-// asks again for the widths of the same few texts: each is measured once.
-function measurer() {
-  const context = document.createElement('canvas').getContext('2d');
-  const measured = new Map();
-  return (text, bold, italic, points) => {
-    const font = toFont(bold, italic, points);
-    const key = `${font}\n${text}`;
-    let width = measured.get(key);
-    if (width === undefined) {
-      if (context.font !== font) context.font = font;
-      width = toTwips(context.measureText(text).width);
-      measured.set(key, width);
-    }
-    return width;
-  };
-}
 
 // Said in the page, in the words index.html holds, where the core cannot start.
 function sayWhy(reason) {
@@ -42,14 +23,13 @@ async function start() {
   let core;
   let shown;
   try {
-    [core, shown] = await Promise.all([Core.start(measurer(), () => files.wasm), first]);
+    [core, shown] = await Promise.all([Core.start(() => files.wasm), first]);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;
   }
   performance.mark('core-ready');
-  // The first frame is drawn before anything of it is touched; by then the
-  // window is parsed and its fonts, which the core measures texts in, are in.
+  // The first frame is drawn whole before anything of it is touched.
   await globalThis.firstFrame;
   const page = new Page(shown.design, core);
   page.start(separator, shown.views[separator]);

@@ -13,24 +13,13 @@
 #include "design/presenter.hpp"
 #include "logic/picture_clipping.hpp"
 #include "web/json.hpp"
+#include "web/page_fonts.hpp"
 #include "web/page_json.hpp"
-
-// Text widths as the page draws them, in twips: asked of the page's script.
-extern "C" __attribute__((import_module("page"), import_name("measureText"))) double
-pageMeasureText(const char* text, std::size_t length, int bold, int italic, double points);
 
 namespace {
 
 using lnb::web::Json;
 namespace design = lnb::design;
-
-class PageMeasure : public lnb::TextMeasure {
-  public:
-    double widthInTwips(std::string_view text, const design::Font& font,
-                        double pointSize) const override {
-        return pageMeasureText(text.data(), text.size(), font.bold, font.italic, pointSize);
-    }
-};
 
 std::string insertionJson(const lnb::Insertion& insertion) {
     return Json()
@@ -43,7 +32,7 @@ std::string insertionJson(const lnb::Insertion& insertion) {
         .text();
 }
 
-PageMeasure measure;
+const lnb::web::PageFonts measure;  // texts measured as the browser draws them
 std::unique_ptr<lnb::Presenter> presenter;
 std::string answer;      // the last answer, read by the script before the next call
 std::vector<int> spans;  // the same, for the clipping

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the design's twips, points and colours become the
 // page's: one CSS pixel per 15 twips, as the design is drawn at 96 DPI
-// (web/build/render_page.cpp writes the first view's alike).
+// (web/page_fonts.hpp says the same to the core, which measures texts).
 
 export const TWIPS_PER_PIXEL = 15;
 
 export const toPixels = (twips) => twips / TWIPS_PER_PIXEL;
-export const toTwips = (pixels) => pixels * TWIPS_PER_PIXEL;
 
 // Points are 1/72 inch; CSS pixels 1/96.
 export const fontPixels = (points) => (points * 96) / 72;

@@ -9,13 +9,13 @@
 // these elements and paints every view on them; first-view.json tells it what
 // they show.
 //
-//     render_page TEMPLATE STYLE METRICS OUT_DIR DRAWINGS_DIR
+//     render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR
 //
 // TEMPLATE is index.html with %TITLE%, %WINDOW% and the words said where the
 // core cannot start (%NO_WEBASSEMBLY%, %FILES_MISSING%) to fill; STYLE the
-// page's own stylesheet, to which the window's rules are added; METRICS the
-// fonts' advance widths (web/build/font_metrics.py); DRAWINGS_DIR the
-// pictures' drawings (assets/), which the page holds inline.
+// page's own stylesheet, to which the window's rules are added; DRAWINGS_DIR
+// the pictures' drawings (assets/), which the page holds inline. Texts are
+// measured in the page's fonts as the page measures them (web/page_fonts.hpp).
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -24,7 +24,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,6 +32,7 @@
 #include "design/texts.hpp"
 #include "design/web_layout.hpp"
 #include "logic/picture_clipping.hpp"
+#include "web/page_fonts.hpp"
 #include "web/page_json.hpp"
 
 namespace {
@@ -41,7 +41,7 @@ using lnb::design::Id;
 namespace design = lnb::design;
 namespace web = lnb::design::web;
 
-constexpr double kTwipsPerPixel = 15;  // as web/units.js: 96 DPI
+using lnb::web::kTwipsPerPixel;
 constexpr const char* kFontFamily = "\"LNB Sans\"";
 
 [[noreturn]] void fail(const std::string& why) {
@@ -73,59 +73,6 @@ std::string filled(std::string text, std::string_view mark, const std::string& w
         text.replace(at, mark.size(), with);
     return text;
 }
-
-// ---- the fonts' widths, as the browser draws them
-
-enum class Face { Regular, Bold, BoldItalic };
-
-struct FaceMetrics {
-    double unitsPerEm = 2048;
-    std::map<char32_t, double> advances;
-};
-
-class FontMetrics : public lnb::TextMeasure {
-  public:
-    explicit FontMetrics(std::istream& table) {
-        std::string face, code;
-        double value = 0;
-        while (table >> face >> code >> value) {
-            FaceMetrics& metrics = faces_[face == "Regular" ? 0 : face == "Bold" ? 1 : 2];
-            if (code == "em")
-                metrics.unitsPerEm = value;
-            else
-                metrics.advances[static_cast<char32_t>(std::stoul(code))] = value;
-        }
-    }
-
-    // Kerning aside: the fitting rule only needs to know what fits.
-    double widthInTwips(std::string_view text, const design::Font& font,
-                        double pointSize) const override {
-        const FaceMetrics& metrics = faces_[font.bold ? (font.italic ? 2 : 1) : 0];
-        double units = 0;
-        for (const char32_t c : decode(text)) {
-            const auto found = metrics.advances.find(c);
-            units += found != metrics.advances.end() ? found->second : metrics.unitsPerEm / 2;
-        }
-        return units / metrics.unitsPerEm * pointSize * 96 / 72 * kTwipsPerPixel;
-    }
-
-  private:
-    static std::u32string decode(std::string_view utf8) {
-        std::u32string out;
-        for (std::size_t i = 0; i < utf8.size();) {
-            const auto byte = static_cast<unsigned char>(utf8[i]);
-            const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-            char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-            for (int k = 1; k < length && i + k < utf8.size(); ++k)
-                c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-            out += c;
-            i += length;
-        }
-        return out;
-    }
-
-    std::array<FaceMetrics, 3> faces_;
-};
 
 // ---- numbers and words as the page writes them (web/units.js)
 
@@ -561,24 +508,23 @@ void columnRules(Rules& rules) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 6) {
-        std::fputs("usage: render_page TEMPLATE STYLE METRICS OUT_DIR DRAWINGS_DIR\n", stderr);
+    if (argc != 5) {
+        std::fputs("usage: render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR\n", stderr);
         return 2;
     }
-    std::istringstream metrics(read(argv[3]));
-    const FontMetrics measure(metrics);
+    const lnb::web::PageFonts measure;
     lnb::Presenter point(".", measure);
     lnb::Presenter comma(",", measure);
     const Views views{point.load(), comma.load()};
     std::string page = filled(read(argv[1]), "%TITLE%", escaped(views.point.window.text));
     page = filled(page, "%PANEL_KEPT_AS%", escaped(lnb::kKeptNames[0]));
-    page = filled(page, "%WINDOW%", windowMarkup(views, argv[5]));
+    page = filled(page, "%WINDOW%", windowMarkup(views, argv[4]));
     page = filled(page, "%NO_WEBASSEMBLY%", escaped(lnb::texts::kNoWebAssembly));
     page = filled(page, "%FILES_MISSING%", escaped(lnb::texts::kPageFilesMissing));
     Rules rules;
     windowRules(rules, views.point);
     columnRules(rules);
-    const std::string out = argv[4];
+    const std::string out = argv[3];
     write(out + "/index.html", page);
     write(out + "/first-view.json", firstView(views, point.kept()));
     write(
