@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What starts before anything shows: the decimal separator of the browser's
-// language on the page's root, where the stylesheet shows the first view's
-// words in it and the core reads it (web/main.js); the window's size as the
-// last visit left it; the core and the first view asked for, so that they
-// come while the window is parsed and drawn; once the first frame is drawn
+// What runs before anything shows, once the window is parsed (index.html
+// holds the first frame until it has run): the decimal separator of the
+// browser's language on the page's root, where the stylesheet shows the first
+// view's words in it and the core reads it (web/main.js); the window's size
+// as the last visit left it; the core and the first view asked for (the
+// browser has them on the way already, as index.html preloads them); once
+// the first frame is drawn
 // whole (its words in the design's fonts, its drawings), the mark
 // "result-painted" for whoever profiles the start-up (bench/web.mjs), and
 // `firstFrame` settled.
@@ -34,11 +36,11 @@ const SEPARATORS = {};
     return response;
   };
   globalThis.coreFiles = { wasm: asked('core.wasm'), firstView: asked('first-view.json') };
-  // Once the window is parsed, not once the modules have run too. The page
-  // takes the window over after that frame (web/main.js), not before it.
+  // Once the window is parsed (it is by now where this ran after the
+  // parser), not once the modules have run too. The page takes the window
+  // over after that frame (web/main.js), not before it.
   globalThis.firstFrame = new Promise((drawn) => {
-    document.addEventListener('readystatechange', () => {
-      if (document.readyState !== 'interactive') return;
+    const parsed = () => {
       Promise.allSettled([...[...document.fonts].map((face) => face.load()),
                           ...[...document.images].filter((image) => !image.hidden)
                             .map((image) => image.decode())])
@@ -46,6 +48,8 @@ const SEPARATORS = {};
           performance.mark('result-painted');
           setTimeout(drawn);
         }));
-    });
+    };
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', parsed);
+    else parsed();
   });
 }

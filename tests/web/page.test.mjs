@@ -478,6 +478,33 @@ describe('before the core runs', () => {
     release();
     await context.close();
   });
+
+  // The parser does not wait for startup.js, but the screen does: no frame in
+  // "." where the browser's language writes ",".
+  it('draws nothing before the separator is the browser language\'s', async () => {
+    const context = await browser.newContext({ locale: 'es-ES', viewport: { width: 360,
+                                                                            height: 740 } });
+    const page = await context.newPage();
+    let release;
+    const held = new Promise((resolve) => { release = resolve; });
+    await page.route('**/startup.js', async (route) => {
+      await held;
+      await route.continue();
+    });
+    const fonts = Promise.all(['Regular', 'Bold', 'BoldItalic'].map((face) =>
+      page.waitForResponse(`**/LiberationSans-${face}.woff2`)));
+    await page.goto(site.url, { waitUntil: 'commit' });
+    await fonts;
+    // Time to draw, for a page that would.
+    await page.waitForTimeout(500);
+    assert.deepEqual(await page.evaluate(() => performance.getEntriesByType('paint')
+      .map((entry) => entry.name)), []);
+    release();
+    await page.waitForFunction(() => performance.getEntriesByName('result-painted').length > 0);
+    const words = await page.innerText('#frmMain');
+    assert.ok(words.includes('0,50') && !words.includes('0.50'), words);
+    await context.close();
+  });
 });
 
 describe('where the core cannot start', () => {
