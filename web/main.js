@@ -4,6 +4,7 @@
 // Each step is marked for whoever profiles the start-up (bench/web.mjs;
 // startup.js marks the first frame): "page-ready" when the live window shows.
 import { Core, CoreMissing } from './core.js';
+import { firstView } from './first_view.js';
 import { Page } from './page.js';
 
 // Said in the page, in the words index.html holds, where the core cannot start.
@@ -16,14 +17,10 @@ function sayWhy(reason) {
 async function start() {
   performance.mark('script-started');
   const separator = document.documentElement.dataset.decimalSeparator;
-  // Asked for by startup.js, as the window began.
-  const files = globalThis.coreFiles;
-  // What the window shows now, as the page was built, and the design's facts.
-  const first = files.firstView.then((response) => response.json());
   let core;
-  let shown;
   try {
-    [core, shown] = await Promise.all([Core.start(() => files.wasm), first]);
+    // Asked for by startup.js, as the window began.
+    core = await Core.start(() => globalThis.coreFile);
   } catch (error) {
     sayWhy(error instanceof CoreMissing ? error.reason : 'files');
     return;
@@ -31,8 +28,8 @@ async function start() {
   performance.mark('core-ready');
   // The first frame is drawn whole before anything of it is touched.
   await globalThis.firstFrame;
-  const page = new Page(shown.design, core);
-  page.start(separator, shown.views[separator]);
+  const page = new Page(firstView.design, core);
+  page.start(separator, firstView.views[separator]);
   performance.mark('view-shown');
   requestAnimationFrame(() => performance.mark('page-ready'));
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

@@ -3,9 +3,8 @@
 // holds the first frame until it has run): the decimal separator of the
 // browser's language on the page's root, where the stylesheet shows the first
 // view's words in it and the core reads it (web/main.js); the window's size
-// as the last visit left it; the core and the first view asked for (the
-// browser has them on the way already, as index.html preloads them); once
-// the first frame is drawn
+// as the last visit left it; the core asked for (the browser has it on the
+// way already, as index.html preloads it); once the first frame is drawn
 // whole (its words in the design's fonts, its drawings), the mark
 // "result-painted" for whoever profiles the start-up (bench/web.mjs), and
 // `firstFrame` settled.
@@ -30,12 +29,8 @@ const SEPARATORS = {};
     // storage refused: the panel starts hidden
   }
   // Read by web/main.js, which says what failed; not a failure of this script.
-  const asked = (file) => {
-    const response = fetch(file);
-    response.catch(() => {});
-    return response;
-  };
-  globalThis.coreFiles = { wasm: asked('core.wasm'), firstView: asked('first-view.json') };
+  globalThis.coreFile = fetch('core.wasm');
+  globalThis.coreFile.catch(() => {});
   // Once the window is parsed (it is by now where this ran after the
   // parser), not once the modules have run too. The page takes the window
   // over after that frame (web/main.js), not before it.

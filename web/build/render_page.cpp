@@ -6,10 +6,10 @@
 // arrangements are of these same elements: the whole window where the screen
 // has room for it, one column of the design's blocks where not, chosen by
 // the stylesheet alone. The page's script (web/page.js) later takes over
-// these elements and paints every view on them; first-view.json tells it what
-// they show.
+// these elements and paints every view on them; the module first_view.js,
+// which the page's script is bundled with, tells it what they show.
 //
-//     render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR
+//     render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR FIRST_VIEW_MODULE
 //
 // TEMPLATE is index.html with %TITLE%, %WINDOW% and the words said where the
 // core cannot start (%NO_WEBASSEMBLY%, %FILES_MISSING%) to fill; STYLE the
@@ -32,6 +32,7 @@
 #include "design/texts.hpp"
 #include "design/web_layout.hpp"
 #include "logic/picture_clipping.hpp"
+#include "web/json.hpp"
 #include "web/page_fonts.hpp"
 #include "web/page_json.hpp"
 
@@ -315,11 +316,17 @@ class Markup {
 };
 
 // What the page's script needs to take the window over: the design's facts,
-// and the views it shows now, one for each separator.
-std::string firstView(const Views& views, const lnb::Kept& kept) {
-    return "{\"design\":" + lnb::web::designJson() +
-           ",\"views\":{\".\":" + lnb::web::viewJson(views.point, kept) +
-           ",\",\":" + lnb::web::viewJson(views.comma, kept) + "}}\n";
+// and the views it shows now, one for each separator. A module of the
+// script's own, so that nothing more is asked for as the page starts; its
+// JSON is read as the core's answers are, through JSON.parse.
+std::string firstViewModule(const Views& views, const lnb::Kept& kept) {
+    const std::string json = "{\"design\":" + lnb::web::designJson() +
+                             ",\"views\":{\".\":" + lnb::web::viewJson(views.point, kept) +
+                             ",\",\":" + lnb::web::viewJson(views.comma, kept) + "}}";
+    return "// The design's facts and the window as it first shows, drawn by\n"
+           "// web/build/render_page.cpp when the page was built.\n"
+           "export const firstView = JSON.parse(" +
+           lnb::web::Json().value(json).text() + ");\n";
 }
 
 std::string windowMarkup(const Views& views, const char* drawings) {
@@ -508,8 +515,9 @@ void columnRules(Rules& rules) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5) {
-        std::fputs("usage: render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR\n", stderr);
+    if (argc != 6) {
+        std::fputs("usage: render_page TEMPLATE STYLE OUT_DIR DRAWINGS_DIR FIRST_VIEW_MODULE\n",
+                   stderr);
         return 2;
     }
     const lnb::web::PageFonts measure;
@@ -526,7 +534,7 @@ int main(int argc, char* argv[]) {
     columnRules(rules);
     const std::string out = argv[3];
     write(out + "/index.html", page);
-    write(out + "/first-view.json", firstView(views, point.kept()));
+    write(argv[5], firstViewModule(views, point.kept()));
     write(
         out + "/style.css",
         read(argv[2]) + "\n/* The window, drawn by web/build/render_page.cpp */\n" + rules.text());
