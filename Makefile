@@ -85,7 +85,7 @@ bench-windows: windows
 # paint against a static page of the same words, fonts and drawings, and a
 # keystroke.
 bench-web: web web-test-deps
-	node bench/web.mjs bench/web.json 25
+	node bench/web.mjs bench/web.json 40
 	$(BENCH_REPORT)
 
 screenshot:

@@ -19,7 +19,7 @@ import { gzipSync } from 'node:zlib';
 
 import { PAGE_DIR, launch, serve } from '../tests/web/harness.mjs';
 
-const [out, runs = '25'] = process.argv.slice(2);
+const [out, runs = '40'] = process.argv.slice(2);
 copyFileSync(new URL('web_floor.html', import.meta.url), join(PAGE_DIR, 'floor.html'));
 const site = await serve();
 const browser = await launch();
