@@ -34,8 +34,7 @@ double PageFonts::widthInTwips(std::string_view text, const design::Font& font,
     const FaceAdvances& face = kFaceAdvances[font.bold ? (font.italic ? 2 : 1) : 0];
     double units = 0;
     for (std::size_t at = 0; at < text.size();) units += advanceOf(face, nextCharacter(text, at));
-    const double pixelsPerPoint = 96.0 / 72.0;
-    return units / face.unitsPerEm * pointSize * pixelsPerPoint * kTwipsPerPixel;
+    return units / face.unitsPerEm * pointSize * kPixelsPerPoint * kTwipsPerPixel;
 }
 
 }  // namespace lnb::web

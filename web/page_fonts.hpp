@@ -16,8 +16,10 @@
 
 namespace lnb::web {
 
-// One CSS pixel per 15 twips, as the design is drawn at 96 DPI (web/units.js).
+// One CSS pixel per 15 twips, as the design is drawn at 96 DPI; a point is
+// 1/72 inch (web/units.js).
 inline constexpr double kTwipsPerPixel = 15;
+inline constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 struct Advance {
     char16_t code;        // the subsets hold no character beyond U+FFFF

@@ -31,20 +31,16 @@ const SEPARATORS = {};
   // Read by web/main.js, which says what failed; not a failure of this script.
   globalThis.coreFile = fetch('core.wasm');
   globalThis.coreFile.catch(() => {});
-  // Once the window is parsed (it is by now where this ran after the
-  // parser), not once the modules have run too. The page takes the window
-  // over after that frame (web/main.js), not before it.
+  // The window is parsed by now (index.html defers this script), and the
+  // modules have not run yet. The page takes the window over after that
+  // frame (web/main.js), not before it.
   globalThis.firstFrame = new Promise((drawn) => {
-    const parsed = () => {
-      Promise.allSettled([...[...document.fonts].map((face) => face.load()),
-                          ...[...document.images].filter((image) => !image.hidden)
-                            .map((image) => image.decode())])
-        .then(() => requestAnimationFrame(() => {
-          performance.mark('result-painted');
-          setTimeout(drawn);
-        }));
-    };
-    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', parsed);
-    else parsed();
+    Promise.allSettled([...[...document.fonts].map((face) => face.load()),
+                        ...[...document.images].filter((image) => !image.hidden)
+                          .map((image) => image.decode())])
+      .then(() => requestAnimationFrame(() => {
+        performance.mark('result-painted');
+        setTimeout(drawn);
+      }));
   });
 }

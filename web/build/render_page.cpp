@@ -42,6 +42,7 @@ using lnb::design::Id;
 namespace design = lnb::design;
 namespace web = lnb::design::web;
 
+using lnb::web::kPixelsPerPoint;
 using lnb::web::kTwipsPerPixel;
 constexpr const char* kFontFamily = "\"LNB Sans\"";
 
@@ -87,7 +88,7 @@ std::string colour(design::Rgb rgb) {
 
 std::string font(const design::Font& design, double points) {
     return fmt::format("{}{}{}px {}", design.italic ? "italic " : "", design.bold ? "bold " : "",
-                       points * 96 / 72, kFontFamily);
+                       points * kPixelsPerPoint, kFontFamily);
 }
 
 std::string escaped(std::string_view text) {
