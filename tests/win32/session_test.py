@@ -310,7 +310,7 @@ def check_copy(window):
     for keys, what, expected in [(["Down"], "Copiar", result),
                                  (["Down", "Down"], "Copiar la ficha", sheet)]:
         run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
-        time.sleep(0.5)
+        window.shown_menu()
         window.keys(*keys, "Return")
         copied = window.probe("clipboard")
         check(copied == expected.rstrip(), f"the result's {what} copies {copied!r}")
@@ -324,7 +324,7 @@ def check_copy(window):
 def menu_entries_shown(window):
     """How each entry of the popup menu shown now is drawn, top to bottom:
     "on" (dark words) or "grey" (greyed words); separators left out."""
-    x, y, w, h = (int(v) for v in window.probe("menu").split())
+    x, y, w, h = window.shown_menu()
     pixels = screen_pixels(x, y, w, h)
     darkest = [min(max(pixels[(px, py)]) for px in range(x + 2, x + w - 2)) for py in range(y, y + h)]
     entries, line = [], []
@@ -351,7 +351,6 @@ def check_copying_needs_a_current_result(window):
         check(len(shown) == 9 and shown[-2:] == [looks, looks],
               f"depth {depth}: a field's copying entries are {looks}: {shown}")
         run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "3")
-        time.sleep(0.5)
         shown = menu_entries_shown(window)
         check(shown == [looks, looks], f"depth {depth}: the result's entries are {looks}: {shown}")
         window.keys("Escape")

@@ -39,14 +39,16 @@ def wine(*args, check=True, env=None):
     """Runs a Windows program under Wine and gives what it printed. Through a
     file: Wine's server and services, when this starts them, inherit the
     program's output and would hold a pipe open."""
-    with tempfile.TemporaryFile() as output:
-        done = subprocess.run(["wine", *args], stdout=output, stderr=subprocess.DEVNULL,
-                              env=env)
-        if check and done.returncode:
-            raise subprocess.CalledProcessError(done.returncode, args)
+    with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
+        done = subprocess.run(["wine", *args], stdout=output, stderr=errors, env=env)
         output.seek(0)
         # Only the last line's end: a text's own blanks and tabs are kept.
-        return output.read().decode(errors="replace").rstrip("\r\n")
+        printed = output.read().decode(errors="replace").rstrip("\r\n")
+        if check and done.returncode:
+            errors.seek(0)
+            said = errors.read().decode(errors="replace").strip()[-2000:]
+            raise subprocess.CalledProcessError(done.returncode, args, printed, said)
+        return printed
 
 
 class Window:
@@ -80,7 +82,30 @@ class Window:
         sys.exit("the window is not on the display")
 
     def probe(self, *args):
-        return wine(self.probe_program, *args, env=self.env)
+        """What the probe says. Wine may fail to start a program now and then
+        on a busy machine: one more try then, unless the window has ended,
+        which is the program's fault and said so."""
+        try:
+            return wine(self.probe_program, *args, env=self.env)
+        except subprocess.CalledProcessError as failure:
+            ended = self.process.poll()
+            if ended is not None:
+                sys.exit(f"the program ended (code {ended:#x}) before probe {' '.join(args)}")
+            print(f"note: probe {' '.join(args)} failed ({failure.returncode}, "
+                  f"{failure.output!r}, {failure.stderr!r}); tried again", flush=True)
+            time.sleep(1)
+            return wine(self.probe_program, *args, env=self.env)
+
+    def shown_menu(self):
+        """Where the popup menu is once it shows (x y w h); a busy machine may
+        take a while to open it."""
+        for _ in range(50):
+            where = self.probe("menu")
+            if where != "no menu":
+                time.sleep(0.2)  # its entries painted
+                return tuple(int(v) for v in where.split())
+            time.sleep(0.1)
+        sys.exit("no popup menu showed")
 
     def text(self, name):
         return self.probe("text", name)
